@@ -1,0 +1,56 @@
+// Library: zyl / Package: platform / Module: memorystream
+//
+// Streams held in memory.
+//
+//   TMemoryStream  a growable byte buffer; Memory() points at Size() bytes
+//   TBytesStream   the same, created from and exposing a byte vector
+//
+// Writing past the end grows the stream; seeking past the end is allowed and
+// a later write fills the gap with zero bytes.
+//
+// Example:
+//   zyl::TBytesStream b({1, 2, 3});
+//   b.Seek(0, zyl::TSeekOrigin::soEnd);  // == 3
+//   b.Bytes()                            // {1, 2, 3}
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/stream.h"
+
+namespace zyl {
+
+class ZYL_API TMemoryStream : public TStream {
+ public:
+  TMemoryStream() = default;
+
+  std::int32_t Read(void* Buffer, std::int32_t Count) override;
+  std::int32_t Write(const void* Buffer, std::int32_t Count) override;
+  std::int64_t Seek(std::int64_t Offset, TSeekOrigin Origin) override;
+  std::int64_t Size() override { return static_cast<std::int64_t>(FData.size()); }
+  void SetSize(std::int64_t NewSize) override;
+
+  // The stream's bytes; valid until the next operation that changes Size.
+  std::uint8_t* Memory() noexcept { return FData.data(); }
+  const std::uint8_t* Memory() const noexcept { return FData.data(); }
+
+  void Clear();
+  void LoadFromStream(TStream& Stream);
+  void SaveToStream(TStream& Stream);
+  void LoadFromFile(const String& FileName);
+  void SaveToFile(const String& FileName);
+
+ protected:
+  std::vector<std::uint8_t> FData;
+  std::int64_t FPosition = 0;
+};
+
+class ZYL_API TBytesStream : public TMemoryStream {
+ public:
+  TBytesStream() = default;
+  explicit TBytesStream(std::vector<std::uint8_t> ABytes) { FData = std::move(ABytes); }
+  const std::vector<std::uint8_t>& Bytes() const noexcept { return FData; }
+};
+
+}  // namespace zyl

@@ -1,0 +1,18 @@
+// Library: zyl / Package: platform
+//
+// The host-framework services the modules build on: strings, exceptions,
+// objects and components, events, the random generator, streams and string
+// lists.
+#pragma once
+
+#include "platform/component.h"
+#include "platform/events.h"
+#include "platform/exceptions.h"
+#include "platform/filestream.h"
+#include "platform/hoststring.h"
+#include "platform/memorystream.h"
+#include "platform/object.h"
+#include "platform/random.h"
+#include "platform/stream.h"
+#include "platform/stringlist.h"
+#include "platform/stringstream.h"

@@ -1,0 +1,136 @@
+// Library: zyl / Package: platform / Module: file (POSIX backend)
+#include "platform/file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <algorithm>
+#include <cstring>
+
+namespace zyl::platform {
+namespace {
+
+int fd_of(const FileHandle& File) { return static_cast<int>(File.native()); }
+
+// A single read()/write() is capped so counts stay within ssize_t on every
+// platform and a huge request cannot starve progress reporting.
+constexpr std::int64_t kMaxIo = 1 << 30;
+
+}  // namespace
+
+FileHandle& FileHandle::operator=(FileHandle&& Other) noexcept {
+  if (this != &Other) {
+    close();
+    FNative = Other.release();
+  }
+  return *this;
+}
+
+FileHandle::~FileHandle() { close(); }
+
+std::intptr_t FileHandle::release() noexcept {
+  const std::intptr_t n = FNative;
+  FNative = kInvalid;
+  return n;
+}
+
+int FileHandle::close() noexcept {
+  if (!valid()) return 0;
+  const int rc = ::close(static_cast<int>(release()));
+  return rc == 0 ? 0 : errno;
+}
+
+FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disposition,
+                     std::uint16_t /*ShareMode*/, int& Error) {
+  int flags = O_CLOEXEC;
+  switch (Access) {
+    case FileAccess::Read: flags |= O_RDONLY; break;
+    case FileAccess::Write: flags |= O_WRONLY; break;
+    case FileAccess::ReadWrite: flags |= O_RDWR; break;
+  }
+  if (Disposition == FileDisposition::CreateAlways) flags |= O_CREAT | O_TRUNC;
+  const std::string path = to_utf8(Name);
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    Error = errno;
+    return FileHandle();
+  }
+  // A directory opens read-only on POSIX; as a file stream it is an error.
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    Error = EISDIR;
+    return FileHandle();
+  }
+  Error = 0;
+  return FileHandle(fd);
+}
+
+std::int64_t read_file(const FileHandle& File, void* Buffer, std::int64_t Count, int& Error) {
+  auto* out = static_cast<char*>(Buffer);
+  std::int64_t done = 0;
+  while (done < Count) {
+    const ssize_t n = ::read(fd_of(File), out + done, static_cast<size_t>(std::min(Count - done, kMaxIo)));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Error = errno;
+      return -1;
+    }
+    if (n == 0) break;
+    done += n;
+  }
+  return done;
+}
+
+std::int64_t write_file(const FileHandle& File, const void* Buffer, std::int64_t Count, int& Error) {
+  const auto* in = static_cast<const char*>(Buffer);
+  std::int64_t done = 0;
+  while (done < Count) {
+    const ssize_t n = ::write(fd_of(File), in + done, static_cast<size_t>(std::min(Count - done, kMaxIo)));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Error = errno;
+      return -1;
+    }
+    done += n;
+  }
+  return done;
+}
+
+std::int64_t seek_file(const FileHandle& File, std::int64_t Offset, TSeekOrigin Origin, int& Error) {
+  const int whence = Origin == TSeekOrigin::soBeginning ? SEEK_SET
+                     : Origin == TSeekOrigin::soCurrent ? SEEK_CUR
+                                                        : SEEK_END;
+  const off_t pos = ::lseek(fd_of(File), static_cast<off_t>(Offset), whence);
+  if (pos < 0) {
+    Error = errno;
+    return -1;
+  }
+  return pos;
+}
+
+std::int64_t file_size(const FileHandle& File, int& Error) {
+  struct stat st;
+  if (::fstat(fd_of(File), &st) != 0) {
+    Error = errno;
+    return -1;
+  }
+  return st.st_size;
+}
+
+bool resize_file(const FileHandle& File, std::int64_t Size, int& Error) {
+  if (::ftruncate(fd_of(File), static_cast<off_t>(Size)) != 0) {
+    Error = errno;
+    return false;
+  }
+  return true;
+}
+
+String error_message(int Error) { return from_utf8(std::strerror(Error)); }
+
+}  // namespace zyl::platform

@@ -1,0 +1,47 @@
+// Library: zyl / Package: platform / Module: stream
+//
+// TStream: the abstract byte stream of the host framework. Positions and sizes
+// are 64-bit; a single Read or Write moves at most 2^31-1 bytes.
+//
+//   Read/Write         move up to Count bytes, return how many moved
+//   ReadBuffer         raises EReadError  "Stream read error"  if fewer moved
+//   WriteBuffer        raises EWriteError "Stream write error" if fewer moved
+//   Seek               returns the new position
+//   Position/Size      read through Seek; SetSize truncates or extends
+//
+// Example:
+//   zyl::TMemoryStream m;
+//   m.WriteBuffer("abc", 3);
+//   m.SetPosition(1);
+//   char c; m.ReadBuffer(&c, 1);   // c == 'b', m.Position() == 2
+#pragma once
+
+#include <cstdint>
+
+#include "platform/object.h"
+
+namespace zyl {
+
+enum class TSeekOrigin : std::uint8_t { soBeginning, soCurrent, soEnd };
+
+class ZYL_API TStream : public TObject {
+ public:
+  virtual std::int32_t Read(void* Buffer, std::int32_t Count) = 0;
+  virtual std::int32_t Write(const void* Buffer, std::int32_t Count) = 0;
+  virtual std::int64_t Seek(std::int64_t Offset, TSeekOrigin Origin) = 0;
+
+  std::int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }
+  void SetPosition(std::int64_t Pos) { Seek(Pos, TSeekOrigin::soBeginning); }
+  virtual std::int64_t Size();
+  virtual void SetSize(std::int64_t NewSize);
+
+  void ReadBuffer(void* Buffer, std::int32_t Count);
+  void WriteBuffer(const void* Buffer, std::int32_t Count);
+
+  // Copies Count bytes from Source's current position (Count = 0: all of
+  // Source, from its beginning). Returns the number of bytes copied; raises
+  // EReadError/EWriteError when fewer can be moved.
+  std::int64_t CopyFrom(TStream& Source, std::int64_t Count);
+};
+
+}  // namespace zyl

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only those that are missing.
+# Usage: scripts/install-deps.sh [native|win32|fuzz|bench]...
+set -euo pipefail
+
+want=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev)
+for kind in "$@"; do
+  case "$kind" in
+    native) ;;
+    bench) want+=(libbenchmark-dev zlib1g-dev libssl-dev) ;;
+    fuzz) want+=(clang libclang-rt-14-dev) ;;
+    win32) want+=(g++-mingw-w64-i686-posix wine32:i386 wine) ;;
+    *) echo "install-deps: unknown kind '$kind'" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "install-deps: missing packages: ${missing[*]} (run as root to install them)" >&2
+  exit 1
+fi
+for p in "${missing[@]}"; do
+  if [[ "$p" == *:i386 ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+done
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

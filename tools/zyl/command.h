@@ -1,0 +1,67 @@
+// The zyl tool's command registry. Each command lives in its own source file
+// and registers itself with a static CommandRegistration:
+//
+//   int run_rle(Args& args);
+//   const CommandRegistration reg{{"rle", "[-d] [FILE]", "run-length encode or decode", run_rle}};
+//
+// A command returns the process exit status. Usage errors are reported by
+// throwing UsageError, which main() prints as "zyl: <message>" with status 2.
+#pragma once
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace zyl_tool {
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The command's arguments (without the program and command names) and a
+// small parser over them.
+class Args {
+ public:
+  explicit Args(std::vector<std::string> a) : FArgs(std::move(a)) {}
+
+  // Removes "-x" / "--long" if present; true when it was.
+  bool flag(const std::string& name);
+  // Removes "--name VALUE" (or "--name=VALUE") if present and returns VALUE.
+  bool option(const std::string& name, std::string& value);
+  // The remaining arguments; raises UsageError on a leftover "-..." option
+  // (a lone "-" means standard input and is kept).
+  std::vector<std::string> positional() const;
+
+ private:
+  std::vector<std::string> FArgs;
+};
+
+struct Command {
+  const char* name;
+  const char* usage;    // arguments, shown after "zyl <name> "
+  const char* summary;  // one line for --help
+  int (*run)(Args& args);
+};
+
+struct CommandRegistration {
+  explicit CommandRegistration(Command c);
+};
+
+const std::vector<Command>& commands();
+
+// One section of "zyl demo": sections print in ascending order.
+struct DemoSection {
+  int order;
+  const char* title;
+  void (*run)();
+};
+
+struct DemoRegistration {
+  explicit DemoRegistration(DemoSection s);
+};
+
+std::vector<DemoSection> demo_sections();
+
+}  // namespace zyl_tool

@@ -1,0 +1,134 @@
+// zyl: the package's command-line tool.
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <iostream>
+
+#include "command.h"
+#include "io.h"
+#include "zyl.h"
+
+#ifndef ZYL_VERSION
+#define ZYL_VERSION "0"
+#endif
+
+namespace zyl_tool {
+namespace {
+
+std::vector<Command>& registry() {
+  static std::vector<Command> r;
+  return r;
+}
+
+std::vector<DemoSection>& demo_registry() {
+  static std::vector<DemoSection> r;
+  return r;
+}
+
+void print_help() {
+  std::printf("usage: zyl COMMAND [ARGS...]\n\ncommands:\n");
+  std::vector<Command> sorted = commands();
+  std::sort(sorted.begin(), sorted.end(),
+            [](const Command& a, const Command& b) { return std::string(a.name) < b.name; });
+  for (const Command& c : sorted) {
+    const std::string synopsis = std::string(c.name) + " " + c.usage;
+    std::printf("  %-40s %s\n", synopsis.c_str(), c.summary);
+  }
+  std::printf("\noptions:\n  %-40s %s\n  %-40s %s\n", "--help", "show this help", "--version",
+              "show the version");
+}
+
+}  // namespace
+
+CommandRegistration::CommandRegistration(Command c) { registry().push_back(c); }
+const std::vector<Command>& commands() { return registry(); }
+
+DemoRegistration::DemoRegistration(DemoSection s) { demo_registry().push_back(s); }
+std::vector<DemoSection> demo_sections() {
+  std::vector<DemoSection> s = demo_registry();
+  std::stable_sort(s.begin(), s.end(), [](const DemoSection& a, const DemoSection& b) { return a.order < b.order; });
+  return s;
+}
+
+bool Args::flag(const std::string& name) {
+  const auto it = std::find(FArgs.begin(), FArgs.end(), name);
+  if (it == FArgs.end()) return false;
+  FArgs.erase(it);
+  return true;
+}
+
+bool Args::option(const std::string& name, std::string& value) {
+  for (auto it = FArgs.begin(); it != FArgs.end(); ++it) {
+    if (*it == name) {
+      if (it + 1 == FArgs.end()) throw UsageError("option " + name + " needs a value");
+      value = *(it + 1);
+      FArgs.erase(it, it + 2);
+      return true;
+    }
+    if (it->rfind(name + "=", 0) == 0) {
+      value = it->substr(name.size() + 1);
+      FArgs.erase(it);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::vector<std::string> Args::positional() const {
+  for (const std::string& a : FArgs)
+    if (a.size() > 1 && a[0] == '-') throw UsageError("unknown option " + a);
+  return FArgs;
+}
+
+namespace {
+
+int run_demo(Args& args) {
+  args.positional();
+  std::printf("zyl %s: a tour of the library on built-in sample data\n", ZYL_VERSION);
+  for (const DemoSection& s : demo_sections()) {
+    std::printf("\n== %s ==\n", s.title);
+    s.run();
+  }
+  return 0;
+}
+
+const CommandRegistration demo_reg{{"demo", "", "tour every module on built-in sample data", run_demo}};
+
+}  // namespace
+}  // namespace zyl_tool
+
+int main(int argc, char** argv) {
+  using namespace zyl_tool;
+  set_binary_stdio();
+  if (argc < 2) {
+    print_help();
+    return 2;
+  }
+  const std::string name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
+    print_help();
+    return 0;
+  }
+  if (name == "--version") {
+    std::printf("zyl %s\n", ZYL_VERSION);
+    return 0;
+  }
+  const auto& cmds = commands();
+  const auto it = std::find_if(cmds.begin(), cmds.end(), [&](const Command& c) { return name == c.name; });
+  if (it == cmds.end()) {
+    std::fprintf(stderr, "zyl: unknown command '%s' (try zyl --help)\n", name.c_str());
+    return 2;
+  }
+  Args args(std::vector<std::string>(argv + 2, argv + argc));
+  try {
+    const int status = it->run(args);
+    if (std::fflush(stdout) != 0) throw std::runtime_error("cannot write to standard output");
+    return status;
+  } catch (const UsageError& e) {
+    std::fprintf(stderr, "zyl %s: %s\nusage: zyl %s %s\n", it->name, e.what(), it->name, it->usage);
+    return 2;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zyl %s: %s\n", it->name, e.what());
+    return 1;
+  }
+}

@@ -1,0 +1,20 @@
+// Library: zyl
+//
+// The umbrella header: every module of the package, all reachable through
+// namespace zyl as well as through their own namespaces.
+//
+// Example:
+//   #include "zyl.h"
+//   zyl::TFifo fifo(nullptr);
+//   ZYL_dstruct::TFifo same_type(nullptr);
+#pragma once
+
+#include "package/package.h"
+#include "platform/platform.h"
+#include "ZYL_zylbase/ZYL_zylbase.h"
+#include "ZYL_dstruct/ZYL_dstruct.h"
+
+namespace zyl {
+using namespace ZYL_zylbase;
+using namespace ZYL_dstruct;
+}  // namespace zyl

@@ -9,7 +9,7 @@ ASAN := $(BUILD)/asan
 BENCH := $(BUILD)/bench
 DEMO_PREFIX := $(BUILD)/demo-install
 
-.PHONY: all deps build test test-native test-asan demo install bench examples clean
+.PHONY: all deps build test test-native test-asan demo install bench fuzz clean
 
 all: build
 
@@ -55,3 +55,9 @@ bench:
 
 clean:
 	rm -rf $(BUILD)
+
+# libFuzzer targets (clang); run one with e.g. build/fuzz/fuzz_base64 -max_total_time=300
+fuzz:
+	@scripts/install-deps.sh native fuzz
+	CXX=clang++ cmake -S fuzz -B $(BUILD)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD)/fuzz -j $(JOBS)

@@ -60,6 +60,16 @@ ZYL_API std::int64_t file_size(const FileHandle& File, int& Error);
 // Truncates or extends the file to Size bytes; false and Error on failure.
 ZYL_API bool resize_file(const FileHandle& File, std::int64_t Size, int& Error);
 
+// Deletes a file (not a directory); false and Error on failure.
+ZYL_API bool delete_file(const String& Name, int& Error);
+
+// Renames or moves a file. Never replaces another existing file: when NewName
+// names a different file that exists, fails with the OS's "file exists"
+// error and leaves both. Renaming a file to another spelling of itself (a
+// change of case on a case-insensitive file system) renames it in place.
+// False and Error on failure.
+ZYL_API bool rename_file(const String& OldName, const String& NewName, int& Error);
+
 // The OS's text for an error number (the host's SysErrorMessage).
 ZYL_API String error_message(int Error);
 

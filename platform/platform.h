@@ -16,3 +16,4 @@
 #include "platform/stream.h"
 #include "platform/stringlist.h"
 #include "platform/stringstream.h"
+#include "platform/textfile.h"

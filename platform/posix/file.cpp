@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace zyl::platform {
@@ -125,6 +126,46 @@ std::int64_t file_size(const FileHandle& File, int& Error) {
 
 bool resize_file(const FileHandle& File, std::int64_t Size, int& Error) {
   if (::ftruncate(fd_of(File), static_cast<off_t>(Size)) != 0) {
+    Error = errno;
+    return false;
+  }
+  return true;
+}
+
+bool delete_file(const String& Name, int& Error) {
+  if (::unlink(to_utf8(Name).c_str()) != 0) {
+    Error = errno;
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+bool same_file(const std::string& a, const std::string& b) {
+  struct stat sa, sb;
+  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
+}
+
+}  // namespace
+
+bool rename_file(const String& OldName, const String& NewName, int& Error) {
+  const std::string from = to_utf8(OldName);
+  const std::string to = to_utf8(NewName);
+  // rename() silently replaces an existing target; ask the kernel not to.
+  int rc = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+  if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
+    // The file system cannot refuse replacing; check first (not atomic).
+    struct stat st;
+    if (::lstat(to.c_str(), &st) == 0) {
+      errno = EEXIST;
+    } else {
+      rc = ::rename(from.c_str(), to.c_str());
+    }
+  }
+  if (rc != 0 && errno == EEXIST && same_file(from, to)) rc = ::rename(from.c_str(), to.c_str());
+  if (rc != 0) {
     Error = errno;
     return false;
   }

@@ -12,9 +12,11 @@
 #include "package/package.h"
 #include "platform/platform.h"
 #include "ZYL_zylbase/ZYL_zylbase.h"
+#include "ZYL_stringl/ZYL_stringl.h"
 #include "ZYL_dstruct/ZYL_dstruct.h"
 
 namespace zyl {
 using namespace ZYL_zylbase;
+using namespace ZYL_stringl;
 using namespace ZYL_dstruct;
 }  // namespace zyl

@@ -5,6 +5,7 @@
 // lists.
 #pragma once
 
+#include "platform/casemap.h"
 #include "platform/component.h"
 #include "platform/events.h"
 #include "platform/exceptions.h"
@@ -12,6 +13,7 @@
 #include "platform/hoststring.h"
 #include "platform/memorystream.h"
 #include "platform/object.h"
+#include "platform/pos.h"
 #include "platform/random.h"
 #include "platform/stream.h"
 #include "platform/stringlist.h"

@@ -1,0 +1,17 @@
+// Library: zyl / Package: ZYL_stringl
+//
+// The string library: stripping, padding, replacing, searching, splitting,
+// counting, classifying and transcribing characters of UTF-16 strings, and
+// the character scrambler.
+#pragma once
+
+#include "ZYL_stringl/casing.h"
+#include "ZYL_stringl/charclass.h"
+#include "ZYL_stringl/charlist.h"
+#include "ZYL_stringl/extract.h"
+#include "ZYL_stringl/lines.h"
+#include "ZYL_stringl/pad.h"
+#include "ZYL_stringl/replace.h"
+#include "ZYL_stringl/search.h"
+#include "ZYL_stringl/strip.h"
+#include "ZYL_stringl/tokenize.h"

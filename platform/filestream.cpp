@@ -89,26 +89,42 @@ std::int32_t TFileStream::Read(void* Buffer, std::int32_t Count) {
       done += n;
       continue;
     }
-    // Buffer exhausted: start a new one at the logical position.
-    FBufStart += FBufIdx;
-    FBufIdx = FBufLen = 0;
-    FMode = BufferMode::Empty;
-    int error = 0;
     const std::int32_t want = Count - done;
     if (want >= kBufferSize) {
       // Large requests go straight to the caller's memory.
+      FBufStart += FBufIdx;
+      FBufIdx = FBufLen = 0;
+      FMode = BufferMode::Empty;
+      int error = 0;
       const std::int64_t n = platform::read_file(FHandle, out + done, want, error);
       if (n <= 0) break;
       done += static_cast<std::int32_t>(n);
       FBufStart += n;
       break;
     }
-    const std::int64_t n = platform::read_file(FHandle, FBuffer.data(), kBufferSize, error);
-    if (n <= 0) break;
-    FMode = BufferMode::Reading;
-    FBufLen = static_cast<std::int32_t>(n);
+    if (!refill_reads()) break;
   }
   return done;
+}
+
+bool TFileStream::refill_reads() {
+  // Buffer exhausted: start a new one at the logical position.
+  FBufStart += FBufIdx;
+  FBufIdx = FBufLen = 0;
+  FMode = BufferMode::Empty;
+  int error = 0;
+  const std::int64_t n = platform::read_file(FHandle, FBuffer.data(), kBufferSize, error);
+  if (n <= 0) return false;
+  FMode = BufferMode::Reading;
+  FBufLen = static_cast<std::int32_t>(n);
+  return true;
+}
+
+std::span<const std::uint8_t> TFileStream::read_window() {
+  if (!FHandle.valid()) return {};  // Read then raises the closed-stream error
+  flush_writes();
+  if ((FMode != BufferMode::Reading || FBufIdx >= FBufLen) && !refill_reads()) return {};
+  return {FBuffer.data() + FBufIdx, static_cast<std::size_t>(FBufLen - FBufIdx)};
 }
 
 std::int32_t TFileStream::Write(const void* Buffer, std::int32_t Count) {

@@ -64,7 +64,12 @@ class ZYL_API TFileStream : public TStream {
   // final write fails. Further use of the stream raises EStreamError.
   void Close();
 
+ protected:
+  std::span<const std::uint8_t> read_window() override;
+  void advance_window(std::size_t n) noexcept override { FBufIdx += static_cast<std::int32_t>(n); }
+
  private:
+  bool refill_reads();   // starts a new read-ahead buffer; false at the end
   enum class BufferMode : std::uint8_t { Empty, Reading, Writing };
 
   void flush_writes();   // writes pending bytes; raises EWriteError

@@ -17,6 +17,12 @@ std::int32_t TMemoryStream::Read(void* Buffer, std::int32_t Count) {
   return n;
 }
 
+std::span<const std::uint8_t> TMemoryStream::read_window() {
+  const auto size = static_cast<std::int64_t>(FData.size());
+  if (FPosition >= size) return {};
+  return {FData.data() + FPosition, static_cast<std::size_t>(size - FPosition)};
+}
+
 std::int32_t TMemoryStream::Write(const void* Buffer, std::int32_t Count) {
   if (Count <= 0) return 0;
   const std::int64_t end = FPosition + Count;

@@ -42,6 +42,9 @@ class ZYL_API TMemoryStream : public TStream {
   void SaveToFile(const String& FileName);
 
  protected:
+  std::span<const std::uint8_t> read_window() override;
+  void advance_window(std::size_t n) noexcept override { FPosition += static_cast<std::int64_t>(n); }
+
   std::vector<std::uint8_t> FData;
   std::int64_t FPosition = 0;
 };

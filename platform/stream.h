@@ -16,11 +16,17 @@
 //   char c; m.ReadBuffer(&c, 1);   // c == 'b', m.Position() == 2
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "platform/object.h"
 
 namespace zyl {
+
+namespace detail {
+class ByteReader;
+}
 
 enum class TSeekOrigin : std::uint8_t { soBeginning, soCurrent, soEnd };
 
@@ -42,6 +48,21 @@ class ZYL_API TStream : public TObject {
   // Source, from its beginning). Returns the number of bytes copied; raises
   // EReadError/EWriteError when fewer can be moved.
   std::int64_t CopyFrom(TStream& Source, std::int64_t Count);
+
+ protected:
+  // The fast path of byte scanners (detail::ByteReader), so that reading a
+  // byte at a time is not a virtual call per byte. read_window returns the
+  // bytes readable at the current position straight from memory, filling an
+  // empty read buffer first if the stream has one; an empty window means the
+  // end of the stream or a stream without one (the default), and scanners
+  // then fall back to Read. advance_window(n) moves the position forward by
+  // n bytes, at most the size of the last window. A stream whose Read does
+  // more than copy bytes must offer no window.
+  virtual std::span<const std::uint8_t> read_window() { return {}; }
+  virtual void advance_window(std::size_t /*n*/) noexcept {}
+
+ private:
+  friend class detail::ByteReader;
 };
 
 }  // namespace zyl

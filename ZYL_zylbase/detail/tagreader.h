@@ -14,7 +14,8 @@
 //   - the tag name is the text before the first blank (or before the final
 //     ">" or "/>"), lower-cased (A-Z only); the attribute text is what lies
 //     between the first blank and the final ">" or "/>", trimmed of blanks;
-//   - an element ending in "/>" is empty; any other tag whose name does not
+//   - an element ending in "/>" is empty, and so is a processing instruction
+//     "<?name ...?>" (its name keeps the "?"); any other tag whose name does not
 //     start with "/" has contents running up to the first "</name>" (any
 //     case); nested elements of the same name are not counted.
 //   - attribute texts are read pair by pair: name, "=", then a value that is
@@ -124,7 +125,10 @@ inline TagElement split_tag_text(std::u16string_view Text) {
   if (e.terminated) {
     body.remove_suffix(1);
     // ">" is the first ">" read, so "/>" can only stand at the very end.
-    if (!body.empty() && body.back() == u'/') {
+    // A processing instruction ("<?xml ... ?>") has no contents either:
+    // reading it as an opening tag would swallow the rest of the document.
+    const bool instruction = body.size() >= 2 && body.front() == u'?' && body.back() == u'?';
+    if (instruction || (!body.empty() && body.back() == u'/')) {
       e.empty_element = true;
       body.remove_suffix(1);
     }

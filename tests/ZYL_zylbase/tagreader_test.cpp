@@ -40,6 +40,8 @@ TEST(TagReader, ElementsAsReadFromText) {
       {"only comments", u"<!a><!b>", u"", u"", u"", 8},
       {"unterminated comment", u"<!-- never closed", u"", u"", u"", 17},
       {"empty tag text", u"<>x", u"", u"", u"", 2},
+      {"processing instruction has no contents", u"<?xml version=\"1.0\"?><r/>", u"?xml", u"version=\"1.0\"", u"",
+       21},
       {"closing tag with blank inside is not a match", u"<a>x</a >y</a>", u"a", u"", u"x</a >y", 14},
   };
   for (const auto& c : cases) {

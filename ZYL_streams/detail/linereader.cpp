@@ -1,0 +1,88 @@
+// Library: zyl / Package: ZYL_streams / Module: linereader
+#include "ZYL_streams/detail/linereader.h"
+
+#include <cstring>
+#include <span>
+
+#include "platform/bytereader.h"
+
+namespace ZYL_streams::detail {
+namespace {
+
+using Window = std::span<const std::uint8_t>;
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+std::size_t find_byte(Window w, std::uint8_t b) {
+  const void* p = std::memchr(w.data(), b, w.size());
+  return p == nullptr ? kNone : static_cast<std::size_t>(static_cast<const std::uint8_t*>(p) - w.data());
+}
+
+// The index in w of the byte that ends the line, or kNone. Prev is the byte
+// read before w[0].
+std::size_t find_line_end(Window w, std::int32_t Mode, std::uint8_t Prev) {
+  switch (Mode) {
+    case 0: return find_byte(w, 10);
+    case 1: return find_byte(w, 13);
+    case 2:
+      for (std::size_t i = 0; i < w.size(); ++i)
+        if (w[i] == 10 || w[i] == 13) return i;
+      return kNone;
+    case 3:
+    case 4: {
+      // The second byte of the pair, preceded by the first.
+      const std::uint8_t second = Mode == 3 ? 13 : 10;
+      for (std::size_t from = 0;;) {
+        const std::size_t i = find_byte(w.subspan(from), second);
+        if (i == kNone) return kNone;
+        const std::size_t at = from + i;
+        if (ends_line(Mode, w[at], at == 0 ? Prev : w[at - 1])) return at;
+        from = at + 1;
+      }
+    }
+    default: return kNone;
+  }
+}
+
+// Walks the stream window by window up to the line end, handing each piece
+// (line end included) to Take. Returns false when the stream ended first.
+template <class F>
+bool scan_line(zyl::TStream& Stream, std::int32_t Mode, F&& Take) {
+  zyl::detail::ByteReader reader(Stream);
+  std::uint8_t prev = 0;
+  for (;;) {
+    Window w = reader.window();
+    if (w.empty()) {
+      if (!reader.refill()) return false;
+      w = reader.window();
+    }
+    const std::size_t end = find_line_end(w, Mode, prev);
+    const std::size_t take = end == kNone ? w.size() : end + 1;
+    Take(w.first(take));
+    prev = w[take - 1];
+    reader.skip(take);
+    if (end != kNone) return true;
+  }
+}
+
+}  // namespace
+
+zyl::String read_line_bytes(zyl::TStream& Stream, std::int32_t Mode, bool& Eos) {
+  zyl::String line;
+  Eos = !scan_line(Stream, Mode, [&](Window piece) {
+    const std::size_t at = line.size();
+    line.resize(at + piece.size());
+    for (std::size_t i = 0; i < piece.size(); ++i) line[at + i] = piece[i];
+  });
+  return line;
+}
+
+zyl::String read_line_printable(zyl::TStream& Stream, std::int32_t Mode) {
+  zyl::String line;
+  scan_line(Stream, Mode, [&](Window piece) {
+    for (const std::uint8_t b : piece)
+      if (b >= 32 || b == 9) line.push_back(b);
+  });
+  return line;
+}
+
+}  // namespace ZYL_streams::detail

@@ -53,7 +53,7 @@ constexpr int kDecEither = 3;
 constexpr double kFPNumClamp = 1.7e308;
 constexpr long kFPNumExponentGuard = 4200;
 
-// A byte source over bytes in memory.
+// A byte source over bytes in memory; the bytes must outlive it.
 class MemoryByteSource {
  public:
   explicit MemoryByteSource(std::string_view Bytes) : FBytes(Bytes) {}

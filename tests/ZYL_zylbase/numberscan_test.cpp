@@ -62,11 +62,13 @@ TEST(NumberScan, FloatingPointStateMachine) {
 
 TEST(NumberScan, HugeMantissaBeyondExtendedRangeClampsWithSign) {
   const std::string nines(6000, '9');
-  MemoryByteSource big(nines + "e4000 ");
+  const std::string big_text = nines + "e4000 ", neg_text = "-" + big_text;
+  const std::string small_text = "0." + std::string(6000, '0') + "1e-4000 ";
+  MemoryByteSource big(big_text);
   EXPECT_EQ(scan_fpnum(big, true, kDecPoint), 1.7e308);
-  MemoryByteSource neg("-" + nines + "e4000 ");
+  MemoryByteSource neg(neg_text);
   EXPECT_EQ(scan_fpnum(neg, true, kDecPoint), -1.7e308);
-  MemoryByteSource small("0." + std::string(6000, '0') + "1e-4000 ");
+  MemoryByteSource small(small_text);
   EXPECT_EQ(scan_fpnum(small, true, kDecPoint), 0.0);
 }
 

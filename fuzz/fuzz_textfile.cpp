@@ -1,0 +1,54 @@
+// The open text file's readers over arbitrary bytes: lines, characters,
+// integers and the tag reader, each stopping at the end of the file.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "ZYL_streams/ZYL_streams.h"
+#include "platform/exceptions.h"
+#include "platform/textfile.h"
+
+namespace {
+
+const std::string& scratch() {
+  static const std::string name = "/tmp/zyl-fuzz-textfile-" + std::to_string(::getpid()) + ".txt";
+  return name;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+  if (Size == 0) return 0;
+  std::FILE* f = std::fopen(scratch().c_str(), "wb");
+  if (f == nullptr) return 0;
+  std::fwrite(Data + 1, 1, Size - 1, f);
+  std::fclose(f);
+
+  zyl::TextFile t;
+  t.Assign(zyl::from_utf8(scratch()));
+  t.Reset();
+  std::size_t steps = 0;
+  const std::vector<zyl::String> tags{u"a", u"b"};
+  zyl::String attr, cont;
+  while (!t.Eof()) {
+    if (++steps > Size + 1) std::abort();  // every read consumes something
+    switch (Data[0] % 4) {
+      case 0: t.ReadLn(); break;
+      case 1: t.ReadChar(); break;
+      case 2:
+        try {
+          t.ReadInteger();
+        } catch (const zyl::EInOutError&) {
+          t.ReadChar();  // skip the offending character
+        }
+        break;
+      default: ZYL_streams::ReadNextTagInTextFile(t, tags, attr, cont); break;
+    }
+  }
+  t.CloseFile();
+  return 0;
+}

@@ -1,0 +1,16 @@
+// The input of the stream commands as a zyl stream: a named file as a file
+// stream, standard input ("-" or none) read whole into a memory stream.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/stream.h"
+
+namespace zyl_tool {
+
+// Raises std::runtime_error when the file cannot be opened.
+std::unique_ptr<zyl::TStream> open_input_stream(const std::vector<std::string>& files);
+
+}  // namespace zyl_tool

@@ -48,6 +48,7 @@ void TRLEncoder::Reset() noexcept {
   FCount = 0;
   FLastB = 0;
   FDecodeSt = TDecodeSt::rlData;
+  FClosed = false;
 }
 
 void TRLEncoder::reserve(std::size_t extra) {
@@ -78,6 +79,7 @@ void TRLEncoder::emit_run() {
 bool TRLEncoder::Encode(std::span<const std::uint8_t> InBuf, std::int32_t NumBytes) {
   const std::size_t total = std::min(static_cast<std::size_t>(std::max(NumBytes, 0)), InBuf.size());
   const std::uint8_t* in = InBuf.data();
+  FClosed = false;
   std::size_t i = 0;
   while (i < total) {
     const std::size_t slice_end = std::min(total, i + kSlice);
@@ -156,13 +158,16 @@ void TRLEncoder::GetResult(std::span<std::uint8_t> OutBuf) {
 
 std::int32_t TRLEncoder::Finish(std::span<std::uint8_t> OutBuf) {
   check_out_buffer(OutBuf);
-  reserve(3);
-  std::uint8_t* out = FBuffer.data() + FBufPoi;
-  out[0] = FLeadInByte;
-  out[1] = FCount;
-  out[2] = FLastB;
-  FBufPoi += 3;
-  FCount = 0;
+  if (!FClosed) {
+    reserve(3);
+    std::uint8_t* out = FBuffer.data() + FBufPoi;
+    out[0] = FLeadInByte;
+    out[1] = FCount;
+    out[2] = FLastB;
+    FBufPoi += 3;
+    FCount = 0;
+    FClosed = true;
+  }
   return take(OutBuf, std::min(FBufPoi, FBufLeng));
 }
 

@@ -80,7 +80,10 @@ class ZYL_API TRLEncoder : public zyl::TComponent {
   // run (count 0 when none) and hands out waiting bytes: all of them when
   // fewer than BufLeng wait (returning their number), otherwise exactly
   // BufLeng (returning BufLeng; call Finish or GetResult again for the rest).
-  // Raises like GetResult when OutBuf is smaller than BufLeng.
+  // The triplet is written once per stream: a further Finish without Encode
+  // in between only hands out what waits, so "call Finish while it returns
+  // BufLeng" ends even for BufLeng <= 3. Raises like GetResult when OutBuf is
+  // smaller than BufLeng.
   std::int32_t Finish(std::span<std::uint8_t> OutBuf);
 
   // Hands out up to BufLeng waiting bytes without closing anything: the
@@ -105,6 +108,7 @@ class ZYL_API TRLEncoder : public zyl::TComponent {
   TDecodeSt FDecodeSt = TDecodeSt::rlData;
   std::uint8_t FCount = 0;
   std::uint8_t FLastB = 0;
+  bool FClosed = false;  // Finish has written the closing triplet
 };
 
 }  // namespace ZYL_dstruct

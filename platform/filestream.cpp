@@ -24,6 +24,7 @@ TFileStream::TFileStream(const String& AFileName, std::uint16_t Mode) : FFileNam
     FHandle = platform::open_file(AFileName, platform::FileAccess::ReadWrite,
                                   platform::FileDisposition::CreateAlways, share, error);
     if (!FHandle.valid()) throw EFCreateError(u"Cannot create file " + quoted_reason(AFileName, error));
+    FWritable = true;
   } else {
     const std::uint16_t access = Mode & 0x0003;
     const auto how = access == fmOpenWrite       ? platform::FileAccess::Write
@@ -31,6 +32,7 @@ TFileStream::TFileStream(const String& AFileName, std::uint16_t Mode) : FFileNam
                                                  : platform::FileAccess::Read;
     FHandle = platform::open_file(AFileName, how, platform::FileDisposition::OpenExisting, share, error);
     if (!FHandle.valid()) throw EFOpenError(u"Cannot open file " + quoted_reason(AFileName, error));
+    FWritable = how != platform::FileAccess::Read;
   }
   FBuffer.resize(kBufferSize);
 }
@@ -129,7 +131,7 @@ std::span<const std::uint8_t> TFileStream::read_window() {
 
 std::int32_t TFileStream::Write(const void* Buffer, std::int32_t Count) {
   require_open();
-  if (Count <= 0) return 0;
+  if (Count <= 0 || !FWritable) return 0;
   drop_reads();
   const auto* in = static_cast<const std::uint8_t*>(Buffer);
   if (FMode == BufferMode::Writing && FBufIdx + Count <= kBufferSize) {

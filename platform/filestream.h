@@ -84,6 +84,7 @@ class ZYL_API TFileStream : public TStream {
   std::int64_t FBufStart = 0;
   std::int32_t FBufIdx = 0;  // cursor within the buffer
   std::int32_t FBufLen = 0;  // valid read-ahead bytes (Reading mode)
+  bool FWritable = false;    // opened for writing: Write on a read-only stream moves nothing
 };
 
 }  // namespace zyl

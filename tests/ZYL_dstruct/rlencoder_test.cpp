@@ -69,6 +69,17 @@ TEST(RLEncoder, EncodedForms) {
   EXPECT_EQ(encode(Bytes(255, 7)), (Bytes{165, 255, 7, 165, 0, 7}));
 }
 
+TEST(RLEncoder, FinishLoopEndsForEveryBlockLength) {
+  // Block lengths up to 3 are as long as the closing triplet itself.
+  for (std::int32_t buf_leng = 1; buf_leng <= 7; ++buf_leng) {
+    SCOPED_TRACE("BufLeng " + std::to_string(buf_leng));
+    const Bytes in = {1, 1, 1, 1, 2};
+    const Bytes enc = encode(in, buf_leng, 2);
+    EXPECT_EQ(enc, (Bytes{165, 4, 1, 165, 1, 2}));
+    EXPECT_EQ(decode(enc, buf_leng), in);
+  }
+}
+
 TEST(RLEncoder, RunsSpanEncodeCalls) {
   Bytes in(10, 9);
   EXPECT_EQ(encode(in, 256, 3), (Bytes{165, 10, 9}));

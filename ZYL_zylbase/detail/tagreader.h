@@ -40,6 +40,7 @@
 #include <span>
 #include <string_view>
 
+#include "platform/casemap.h"
 #include "platform/hoststring.h"
 
 namespace zyl::detail {
@@ -80,8 +81,6 @@ struct TagElement {
   bool empty_element = false;  // the tag ended in "/>"
   bool terminated = false;     // the tag's ">" was found before the end
 };
-
-constexpr Char ascii_lower(Char c) noexcept { return c >= u'A' && c <= u'Z' ? static_cast<Char>(c + 32) : c; }
 
 // Lower-cases A-Z only.
 inline String ascii_lowered(std::u16string_view s) {

@@ -51,7 +51,7 @@ bench:
 	@scripts/install-deps.sh native bench
 	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZYL_BUILD_BENCH=ON -DZYL_BUILD_TESTS=OFF
 	cmake --build $(BENCH) -j $(JOBS)
-	@echo "benchmarks built in $(BENCH)/bench; run e.g. $(BENCH)/bench/zyl_bench_dstruct"
+	@echo "benchmarks built in $(BENCH)/bench; run e.g. $(BENCH)/bench/zyl_bench_rle"
 
 clean:
 	rm -rf $(BUILD)

@@ -64,7 +64,7 @@ std::vector<Piece> parse_replacement(const String& Replace, const String& Bracke
 
 String expand(const Piece& p, std::string_view Match, std::int32_t Count, const TSRUnknownModifierEvent& OnUnknown) {
   if (!p.command) return p.text;
-  const String cmd = zyl::detail::ascii_lowered(p.text);
+  const String cmd = zyl::LowerCase(p.text);
   if (cmd == u"match") return from_bytes(Match);
   if (cmd == u"count") return zyl::from_ascii(std::to_string(Count));
   if (cmd == u"crlf") return u"\r\n";

@@ -59,7 +59,7 @@ String StreamAsByteString(TStream& Stream) {
 
 String ReadStreamUntil(TStream& Stream, const String& Target, std::int32_t& Status) {
   Status = -1;
-  const String target = zyl::detail::ascii_lowered(Target);
+  const String target = zyl::LowerCase(Target);
   if (target.empty()) {
     Status = 0;
     return String();

@@ -58,7 +58,7 @@ String ScanForXMLAttrib(const String& Attributes, const String& Name) {
 }
 
 bool ScanStreamForXMLTag(TStream& Stream, const String& TagName, String& Attributes, String& Contents) {
-  const String wanted = zyl::detail::ascii_lowered(TagName);
+  const String wanted = zyl::LowerCase(TagName);
   Attributes.clear();
   Contents.clear();
   zyl::detail::ByteReader reader(Stream);
@@ -111,7 +111,7 @@ String ReadStreamUntilTagList(TStream& Stream, std::span<const String> Tags, std
 
 std::int32_t ExtractFromStream(TStream& Stream, zyl::TMemoryStream& Dest, const zyl::TStrings& Names) {
   std::vector<String> wanted;
-  for (int i = 0; i < Names.Count(); ++i) wanted.push_back(zyl::detail::ascii_lowered(Names.Get(i)));
+  for (int i = 0; i < Names.Count(); ++i) wanted.push_back(zyl::LowerCase(Names.Get(i)));
   std::int32_t count = 0;
   String extracted;  // written once reading is done, so Dest may be Stream itself
   {

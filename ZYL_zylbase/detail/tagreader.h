@@ -82,13 +82,6 @@ struct TagElement {
   bool terminated = false;     // the tag's ">" was found before the end
 };
 
-// Lower-cases A-Z only.
-inline String ascii_lowered(std::u16string_view s) {
-  String r(s);
-  for (Char& c : r) c = ascii_lower(c);
-  return r;
-}
-
 // Removes blanks (code 32 only) at both ends.
 inline std::u16string_view trim_blanks(std::u16string_view s) noexcept {
   while (!s.empty() && s.front() == u' ') s.remove_prefix(1);
@@ -134,9 +127,9 @@ inline TagElement split_tag_text(std::u16string_view Text) {
   }
   const std::size_t blank = body.find(u' ');
   if (blank == std::u16string_view::npos) {
-    e.name = ascii_lowered(body);
+    e.name = LowerCase(body);
   } else {
-    e.name = ascii_lowered(body.substr(0, blank));
+    e.name = LowerCase(body.substr(0, blank));
     e.attributes = String(trim_blanks(body.substr(blank + 1)));
   }
   return e;
@@ -246,11 +239,11 @@ inline AttributeStep next_attribute(std::u16string_view Text, std::size_t& Pos, 
 // The value of the attribute called Wanted (any case) in an attribute text;
 // empty when it is missing or the text is malformed before it.
 inline String scan_attribute(std::u16string_view Text, std::u16string_view Wanted) {
-  const String wanted = ascii_lowered(Wanted);
+  const String wanted = LowerCase(Wanted);
   std::size_t pos = 0;
   String name, value;
   while (next_attribute(Text, pos, name, value) == AttributeStep::Pair)
-    if (ascii_lowered(name) == wanted) return value;
+    if (LowerCase(name) == wanted) return value;
   return String();
 }
 

@@ -20,7 +20,7 @@ std::vector<zyl::String> split_tags(const std::string& list) {
     const std::size_t comma = list.find(',', start);
     const std::string one = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
     if (one.empty()) throw UsageError("--tags needs a comma-separated list of names");
-    tags.push_back(zyl::detail::ascii_lowered(zyl::from_utf8(one)));
+    tags.push_back(zyl::LowerCase(zyl::from_utf8(one)));
     if (comma == std::string::npos) return tags;
     start = comma + 1;
   }

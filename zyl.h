@@ -12,12 +12,14 @@
 #include "package/package.h"
 #include "platform/platform.h"
 #include "ZYL_zylbase/ZYL_zylbase.h"
+#include "ZYL_univconst/ZYL_univconst.h"
 #include "ZYL_stringl/ZYL_stringl.h"
 #include "ZYL_dstruct/ZYL_dstruct.h"
 #include "ZYL_streams/ZYL_streams.h"
 
 namespace zyl {
 using namespace ZYL_zylbase;
+using namespace ZYL_univconst;
 using namespace ZYL_stringl;
 using namespace ZYL_dstruct;
 using namespace ZYL_streams;

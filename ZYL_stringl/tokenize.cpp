@@ -2,9 +2,9 @@
 #include "ZYL_stringl/tokenize.h"
 
 #include <algorithm>
-#include <array>
 
 #include "ZYL_stringl/replace.h"
+#include "ZYL_zylbase/nametables.h"
 
 namespace ZYL_stringl {
 namespace {
@@ -47,11 +47,11 @@ int Tokenize(const String& S, const String& Delimiter, Char Escape, TOpenStringA
 }
 
 int DetectCSVDelimiter(const String& S) {
-  constexpr std::array<Char, 6> kCandidates = {0, u' ', u';', u',', u':', u'\t'};
+  const auto& candidates = ZYL_zylbase::CSVDELIMITERS;
   int best = 0;
   std::ptrdiff_t best_count = 0;
-  for (int i = 0; i < static_cast<int>(kCandidates.size()); ++i) {
-    const std::ptrdiff_t n = std::count(S.begin(), S.end(), kCandidates[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < static_cast<int>(candidates.size()); ++i) {
+    const std::ptrdiff_t n = std::count(S.begin(), S.end(), candidates[static_cast<std::size_t>(i)]);
     if (n > best_count) {
       best = i;
       best_count = n;

@@ -12,6 +12,7 @@
 #include "ZYL_stringl/lines.h"
 #include "ZYL_stringl/pad.h"
 #include "ZYL_stringl/replace.h"
+#include "ZYL_stringl/scramble.h"
 #include "ZYL_stringl/search.h"
 #include "ZYL_stringl/strip.h"
 #include "ZYL_stringl/tokenize.h"

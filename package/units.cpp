@@ -4,12 +4,16 @@
 // the package's module order.
 #include "package/units.h"
 
+#include "ZYL_stringl/scramble.h"
 #include "ZYL_zylbase/progress.h"
 
 namespace zyl::detail {
 namespace {
 
 void zylbase_initialization() { ZYL_zylbase::ProcStat = 0; }
+
+// Scramble and DeScramble work from start-up on, under the default seed.
+void stringl_initialization() { ZYL_stringl::InitScramble(ZYL_stringl::kDefaultScrambleSeed); }
 
 }  // namespace
 
@@ -19,7 +23,7 @@ void zylbase_initialization() { ZYL_zylbase::ProcStat = 0; }
 const TPackageUnit kPackageUnits[kPackageUnitCount] = {
     {u"ZYL_zylbase", &zylbase_initialization, nullptr},
     {u"ZYL_zylcolors", nullptr, nullptr},
-    {u"ZYL_stringl", nullptr, nullptr},
+    {u"ZYL_stringl", &stringl_initialization, nullptr},
     {u"ZYL_dstruct", nullptr, nullptr},
     {u"ZYL_filesys", nullptr, nullptr},
     {u"ZYL_cpuid", nullptr, nullptr},

@@ -16,5 +16,6 @@
 #include "ZYL_stringl/scramble.h"
 #include "ZYL_stringl/search.h"
 #include "ZYL_stringl/strip.h"
+#include "ZYL_stringl/tagstring.h"
 #include "ZYL_stringl/tokenize.h"
 #include "ZYL_stringl/uucode.h"

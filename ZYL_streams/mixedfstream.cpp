@@ -9,7 +9,11 @@ namespace ZYL_streams {
 
 TMixedFStream::TMixedFStream(const String& AFileName, std::uint16_t Mode) : zyl::TFileStream(AFileName, Mode) {}
 
-bool TMixedFStream::Eos() { return Position() >= Size(); }
+bool TMixedFStream::Eos() {
+  // Bytes waiting in the read buffer settle it without asking the OS for the size.
+  if (!read_window().empty()) return false;
+  return Position() >= Size();
+}
 
 void TMixedFStream::Write(const String& AString) { WriteStringStream(*this, AString); }
 void TMixedFStream::WriteLn(const String& AString) { WriteLnStream(*this, AString); }

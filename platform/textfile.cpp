@@ -17,13 +17,17 @@ String quoted(const String& Name) { return u"\"" + Name + u"\""; }
 // Widens Bytes onto Out: plain ASCII directly, anything else through the
 // UTF-8 decoder (which takes invalid bytes as Latin-1).
 void append_decoded(String& Out, const std::uint8_t* Bytes, std::size_t Count) {
+  // Widen optimistically in one pass; redo through the decoder if any byte
+  // turns out not to be ASCII.
+  const std::size_t at = Out.size();
+  Out.resize(at + Count);
   std::uint8_t high = 0;
-  for (std::size_t i = 0; i < Count; ++i) high |= Bytes[i];
-  if (high < 0x80) {
-    const std::size_t at = Out.size();
-    Out.resize(at + Count);
-    for (std::size_t i = 0; i < Count; ++i) Out[at + i] = Bytes[i];
-  } else {
+  for (std::size_t i = 0; i < Count; ++i) {
+    high |= Bytes[i];
+    Out[at + i] = Bytes[i];
+  }
+  if (high >= 0x80) {
+    Out.resize(at);
     Out += from_utf8(std::string_view(reinterpret_cast<const char*>(Bytes), Count));
   }
 }

@@ -79,8 +79,14 @@ zyl::String read_line_bytes(zyl::TStream& Stream, std::int32_t Mode, bool& Eos) 
 zyl::String read_line_printable(zyl::TStream& Stream, std::int32_t Mode) {
   zyl::String line;
   scan_line(Stream, Mode, [&](Window piece) {
-    for (const std::uint8_t b : piece)
-      if (b >= 32 || b == 9) line.push_back(b);
+    // Store every byte, advance only past the kept ones: no branch per byte.
+    std::size_t k = line.size();
+    line.resize(k + piece.size());
+    for (const std::uint8_t b : piece) {
+      line[k] = b;
+      k += static_cast<std::size_t>(b >= 32 || b == 9);
+    }
+    line.resize(k);
   });
   return line;
 }

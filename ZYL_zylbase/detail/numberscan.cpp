@@ -1,6 +1,7 @@
 // Library: zyl / Package: ZYL_zylbase / Module: numberscan
 #include "ZYL_zylbase/detail/numberscan.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <system_error>
@@ -69,8 +70,13 @@ long double fpnum_text_value(std::string_view Text) {
   if (ok && (!d.nonzero || d.significant <= 19) && d.scale >= -27 && d.scale <= 27) {
     // Both the digits and 10^|scale| are exact in the 64-bit mantissa, so one
     // multiplication or division rounds once: the correctly rounded value.
-    long double p = 1.0L;
-    for (long k = 0; k < (d.scale < 0 ? -d.scale : d.scale); ++k) p *= 10.0L;
+    static constexpr auto kPowers = [] {
+      std::array<long double, 28> p{};
+      p[0] = 1.0L;
+      for (std::size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * 10.0L;
+      return p;
+    }();
+    const long double p = kPowers[static_cast<std::size_t>(d.scale < 0 ? -d.scale : d.scale)];
     const long double m = static_cast<long double>(d.digits);
     const long double v = d.scale < 0 ? m / p : m * p;
     return d.negative ? -v : v;

@@ -33,6 +33,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <concepts>
 #include <cstdint>
@@ -98,36 +99,42 @@ namespace fpnum {
 
 enum State : std::int8_t { kFailed = -1, kStart = 1, kSign, kInt, kSep, kFrac, kE, kExpSign, kExp, kDone };
 
-inline bool is_separator(std::uint8_t c, int DecPChar) {
-  return (c == '.' && (DecPChar == kDecPoint || DecPChar == kDecEither)) ||
-         (c == ',' && (DecPChar == kDecComma || DecPChar == kDecEither));
-}
+// Byte classes, the columns of the state table (a separator is decided by
+// DecPChar; "E" only counts when exponents are allowed).
+enum Class : std::uint8_t { cSep, cDigit, cSign, cE, cBlank, cOther, cDot, cComma, cClasses = 6 };
 
-inline State step(State s, std::uint8_t c, bool AllowExp, int DecPChar) {
-  const bool sep = is_separator(c, DecPChar);
-  const bool digit = c >= '0' && c <= '9';
-  const bool sign = c == '+' || c == '-';
-  const bool e = c == 'E';
-  const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
-  switch (s) {
-    case kStart:
-      return sep ? kSep : digit ? kInt : sign ? kSign : blank ? kStart : kFailed;
-    case kSign:
-      return sep ? kSep : digit ? kInt : kFailed;
-    case kInt:
-      return sep ? kSep : digit ? kInt : e && AllowExp ? kE : kDone;
-    case kSep:
-    case kFrac:
-      return sep ? kFailed : digit ? kFrac : e && AllowExp ? kE : kDone;
-    case kE:
-      return digit ? kExp : sign ? kExpSign : kFailed;
-    case kExpSign:
-      return digit ? kExp : kFailed;
-    case kExp:
-      return digit ? kExp : kDone;
-    default:
-      return kFailed;
-  }
+constexpr std::array<std::uint8_t, 256> kClassOf = [] {
+  std::array<std::uint8_t, 256> t{};
+  t.fill(cOther);
+  for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = cDigit;
+  t['+'] = t['-'] = cSign;
+  t['E'] = t['e'] = cE;
+  t[' '] = t['\t'] = t['\r'] = t['\n'] = cBlank;
+  t['.'] = cDot;
+  t[','] = cComma;
+  return t;
+}();
+
+// kNext[state][class] for states 1..8; "E" is mapped to cOther beforehand
+// when exponents are not allowed, which gives the "9 if no exp" entries.
+constexpr State kNext[9][cClasses] = {
+    {},                                                  // (unused)
+    {kSep, kInt, kSign, kFailed, kStart, kFailed},       // 1 start
+    {kSep, kInt, kFailed, kFailed, kFailed, kFailed},    // 2 after the sign
+    {kSep, kInt, kDone, kE, kDone, kDone},               // 3 integer digits
+    {kFailed, kFrac, kDone, kE, kDone, kDone},           // 4 after the separator
+    {kFailed, kFrac, kDone, kE, kDone, kDone},           // 5 fraction digits
+    {kFailed, kExp, kExpSign, kFailed, kFailed, kFailed},  // 6 after E
+    {kFailed, kExp, kFailed, kFailed, kFailed, kFailed},   // 7 after the exponent sign
+    {kDone, kExp, kDone, kDone, kDone, kDone},           // 8 exponent digits
+};
+
+inline Class class_of(std::uint8_t c, bool AllowExp, int DecPChar) {
+  const auto k = static_cast<Class>(kClassOf[c]);
+  if (k == cDot) return DecPChar == kDecPoint || DecPChar == kDecEither ? cSep : cOther;
+  if (k == cComma) return DecPChar == kDecComma || DecPChar == kDecEither ? cSep : cOther;
+  if (k == cE && !AllowExp) return cOther;
+  return k;
 }
 
 }  // namespace fpnum
@@ -143,7 +150,7 @@ double scan_fpnum(S& Src, bool AllowExp, int DecPChar) {
     if (!Src.next(c)) c = 'Z';
     if (c >= 'a' && c <= 'z') c = static_cast<std::uint8_t>(c - 32);
     const State prev = state;
-    state = step(state, c, AllowExp, DecPChar);
+    state = kNext[state][class_of(c, AllowExp, DecPChar)];
     if (state == kExp) {
       if (prev != kExp) exponent = 0;
       exponent = std::min(exponent * 10 + (c - '0'), kFPNumExponentGuard + 1);

@@ -1,5 +1,5 @@
 // Line, byte and text scanners over arbitrary bytes: ReadLnStream in every
-// mode, FindInStream, ReadStreamUntil, CountLinesInStream, StreamAsString.
+// mode, the printable-only line reader, FindInStream, ReadStreamUntil, CountLinesInStream, StreamAsString.
 // The buffered fast path (memory stream) must agree with a stream read one
 // byte per call.
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ZYL_streams/ZYL_streams.h"
+#include "ZYL_streams/detail/linereader.h"
 #include "platform/memorystream.h"
 
 namespace {
@@ -55,6 +56,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     check(a == b && eos_fast == eos_slow && fast.Position() == slow.Position());
   }
   check(fast.Position() == fast.Size());
+
+  // The printable-only reader of TMixedFStream::ReadLn.
+  fast.SetPosition(0);
+  slow.SetPosition(0);
+  while (fast.Position() < fast.Size()) {
+    const zyl::String a = ZYL_streams::detail::read_line_printable(fast, mode);
+    const zyl::String b = ZYL_streams::detail::read_line_printable(slow, mode);
+    check(a == b && fast.Position() == slow.Position());
+    for (const zyl::Char c : a) check(c >= 32 || c == 9);
+  }
 
   fast.SetPosition(0);
   slow.SetPosition(0);

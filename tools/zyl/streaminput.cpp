@@ -10,6 +10,7 @@ namespace zyl_tool {
 
 std::unique_ptr<zyl::TStream> open_input_stream(const std::vector<std::string>& files) {
   if (!files.empty() && files[0] != "-") {
+    { Input probe(files[0]); }  // reports a file that cannot be opened as every command does
     try {
       return std::make_unique<zyl::TFileStream>(zyl::from_utf8(files[0]), zyl::fmOpenRead | zyl::fmShareDenyWrite);
     } catch (const zyl::Exception& e) {

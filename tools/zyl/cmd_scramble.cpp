@@ -1,6 +1,7 @@
 // zyl scramble [-d] [--seed N] [FILE]: scramble (or descramble) the bytes of
 // a file or standard input. Each byte is one character of code 0..255.
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 

@@ -10,8 +10,19 @@ namespace {
 
 std::string u8(const zyl::String& s) { return zyl::to_utf8(s); }
 
-void show(const char* call, const zyl::String& result) { std::printf("  %-52s => \"%s\"\n", call, u8(result).c_str()); }
-void show(const char* call, int result) { std::printf("  %-52s => %d\n", call, result); }
+// The call, padded to a column by characters (not bytes, so accents line up).
+void print_call(const char* call) {
+  const std::size_t width = zyl::from_utf8(call).size();
+  std::printf("  %s%*s => ", call, static_cast<int>(width < 54 ? 54 - width : 0), "");
+}
+void show(const char* call, const zyl::String& result) {
+  print_call(call);
+  std::printf("\"%s\"\n", u8(result).c_str());
+}
+void show(const char* call, int result) {
+  print_call(call);
+  std::printf("%d\n", result);
+}
 
 void demo_strings() {
   show("StripLTBlanks(\"  padded  \")", zyl::StripLTBlanks(u"  padded  "));

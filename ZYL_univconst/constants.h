@@ -5,7 +5,8 @@
 // rounded decimal values below (uc_MaxDouble is the extended value nearest
 // to 1.7e+308, not the exact largest double); the logarithms are those of
 // these rounded limits. The "real" limits are those of the original
-// platform's 6-byte real type.
+// platform's 6-byte real type. uc_lnMinExtended is the logarithm of the
+// limit rounded to 3.6e-4951, so it lies 0.0125 below ln(uc_MinExtended).
 //
 // Example:
 //   zyl::Extended x = uc_ln10 * 3;          // ln(1000)

@@ -7,11 +7,13 @@
 
 #include "platform/casemap.h"
 #include "platform/component.h"
+#include "platform/datetime.h"
 #include "platform/events.h"
 #include "platform/exceptions.h"
 #include "platform/filestream.h"
 #include "platform/hoststring.h"
 #include "platform/memorystream.h"
+#include "platform/numtext.h"
 #include "platform/object.h"
 #include "platform/pos.h"
 #include "platform/random.h"
@@ -19,3 +21,4 @@
 #include "platform/stringlist.h"
 #include "platform/stringstream.h"
 #include "platform/textfile.h"
+#include "platform/variant.h"

@@ -1,0 +1,59 @@
+#include "platform/datetime.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+namespace zyl {
+namespace {
+
+TEST(DateTime, EncodeCountsDaysFrom18991230) {
+  EXPECT_EQ(EncodeDateTime(1899, 12, 30, 0, 0, 0, 0), 0.0);
+  EXPECT_EQ(EncodeDateTime(2000, 1, 1, 0, 0, 0, 0), 36526.0);
+  EXPECT_EQ(EncodeDateTime(1900, 3, 1, 12, 0, 0, 0), 61.5) << "1900 is no leap year";
+  EXPECT_EQ(EncodeDateTime(1899, 12, 29, 6, 0, 0, 0), -1.25) << "fraction stays the time of day";
+}
+
+TEST(DateTime, DecodeInvertsEncodeAcrossCenturies) {
+  const int dates[][7] = {{1600, 2, 29, 23, 59, 59, 999}, {1899, 12, 29, 6, 0, 0, 0}, {1970, 1, 1, 0, 0, 0, 1},
+                          {2024, 2, 29, 13, 5, 9, 250},   {2100, 12, 31, 12, 30, 0, 0}, {9999, 12, 31, 23, 59, 59, 999}};
+  for (const auto& d : dates) {
+    SCOPED_TRACE(d[0]);
+    int y, mo, day, h, mi, s, ms;
+    DecodeDateTime(EncodeDateTime(d[0], d[1], d[2], d[3], d[4], d[5], d[6]), y, mo, day, h, mi, s, ms);
+    const int got[] = {y, mo, day, h, mi, s, ms};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(got[i], d[i]) << "field " << i;
+  }
+}
+
+TEST(DateTime, FormatPatterns) {
+  const TDateTime t = EncodeDateTime(2024, 2, 9, 15, 7, 3, 45);
+  struct Case {
+    const char16_t* format;
+    const char16_t* expect;
+  } cases[] = {
+      {u"yyyy-mm-dd hh:nn:ss.zzz", u"2024-02-09 15:07:03.045"},
+      {u"d mmm yyyy, h:nn am/pm", u"9 Feb 2024, 3:07 pm"},
+      {u"dddd d mmmm yy", u"Friday 9 February 24"},
+      {u"hh:mm", u"15:07"},
+      {u"h:mm a/p", u"3:07 p"},
+      {u"'mm' \"dd\" mm", u"mm dd 02"},
+      {u"AM/PM", u"PM"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(to_utf8(c.format));
+    EXPECT_EQ(to_utf8(FormatDateTime(c.format, t)), to_utf8(c.expect));
+  }
+  EXPECT_EQ(FormatDateTime(u"hh:nn:ss", EncodeDateTime(2024, 1, 1, 23, 59, 59, 999) + 0.4 / 86400000.0),
+            u"23:59:59");
+  EXPECT_EQ(FormatDateTime(u"yyyy", NAN), u"1899") << "NaN reads as day 0";
+}
+
+TEST(DateTime, NowIsAPlausibleLocalTime) {
+  const TDateTime now = Now();
+  EXPECT_GT(now, EncodeDateTime(2020, 1, 1, 0, 0, 0, 0));
+  EXPECT_LT(now, EncodeDateTime(2200, 1, 1, 0, 0, 0, 0));
+}
+
+}  // namespace
+}  // namespace zyl

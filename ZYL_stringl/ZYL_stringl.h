@@ -1,14 +1,16 @@
 // Library: zyl / Package: ZYL_stringl
 //
-// The string library: stripping, padding, replacing, searching, splitting,
-// counting, classifying and transcribing characters of UTF-16 strings, and
-// the character scrambler.
+// The string library: number and value formatting, stripping, padding,
+// replacing, searching, splitting, counting, classifying and transcribing
+// characters of UTF-16 strings, the regular-expression matcher, and the
+// character scrambler.
 #pragma once
 
 #include "ZYL_stringl/casing.h"
 #include "ZYL_stringl/charclass.h"
 #include "ZYL_stringl/charlist.h"
 #include "ZYL_stringl/extract.h"
+#include "ZYL_stringl/grep.h"
 #include "ZYL_stringl/lines.h"
 #include "ZYL_stringl/pad.h"
 #include "ZYL_stringl/quotedname.h"

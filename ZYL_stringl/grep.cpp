@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/casemap.h"
 #include "platform/exceptions.h"
 #include "platform/file.h"
 #include "ZYL_stringl/detail/hexreader.h"
@@ -39,11 +40,10 @@ const char16_t* error_text(int code) {
   return code >= 0 && code < static_cast<int>(std::size(kErrorTexts)) ? kErrorTexts[code] : u"unknown error";
 }
 
-Char ascii_lower(Char c) { return c >= u'A' && c <= u'Z' ? static_cast<Char>(c + 32) : c; }
-
+// The text lower-cased (A-Z only) into a buffer that is reused between searches.
 void lower_into(std::u16string_view in, String& out) {
   out.resize(in.size());
-  std::transform(in.begin(), in.end(), out.begin(), ascii_lower);
+  std::transform(in.begin(), in.end(), out.begin(), zyl::detail::ascii_lower);
 }
 
 bool is_member(const TGrepToken& t, Char c) { return c < 256 && t.Params[c] == u'*'; }
@@ -307,9 +307,7 @@ TGrepToken TGrep::GetRegExpToken(int regix) const {
 
 int TGrep::CompileRegExp(const String& Expression) {
   FError = 0;
-  String expr = Expression;
-  if (FIgnoreCase) lower_into(Expression, expr);
-  expr = resolve_hex_escapes(std::move(expr));
+  String expr = resolve_hex_escapes(FIgnoreCase ? zyl::LowerCase(Expression) : Expression);
   FLengRegExp = 0;
   for (auto& t : FregExp) {
     t.NumChars = 0;

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <ctime>
 
+#include "platform/casemap.h"
+
 namespace zyl {
 namespace {
 
@@ -47,7 +49,7 @@ String number(long long v, int digits) {
   return s;
 }
 
-char16_t lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+constexpr auto lower = detail::ascii_lower;
 
 // Length of the run of character c (case-insensitive) at position i.
 std::size_t run_length(const String& f, std::size_t i, char16_t c) {

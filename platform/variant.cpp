@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/casemap.h"
 #include "platform/exceptions.h"
 #include "platform/numtext.h"
 
@@ -223,9 +224,7 @@ bool Variant::AsBoolean() const {
   if (FType == varEmpty) return false;
   if (FType == varBoolean) return FBool;
   if (is_text(FType)) {
-    String t = FText;
-    for (auto& c : t)
-      if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 32);
+    const String t = LowerCase(FText);
     if (t == u"true") return true;
     if (t == u"false") return false;
     try {

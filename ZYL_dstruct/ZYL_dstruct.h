@@ -4,5 +4,10 @@
 // containers, checksums and encoders that follow.
 #pragma once
 
+#include "ZYL_dstruct/ascii85.h"
+#include "ZYL_dstruct/base64.h"
+#include "ZYL_dstruct/crc16.h"
+#include "ZYL_dstruct/crc32.h"
 #include "ZYL_dstruct/fifo.h"
 #include "ZYL_dstruct/rlencoder.h"
+#include "ZYL_dstruct/sha1.h"

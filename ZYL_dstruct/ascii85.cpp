@@ -1,0 +1,165 @@
+// Library: zyl / Package: ZYL_dstruct / Module: ascii85
+#include "ZYL_dstruct/ascii85.h"
+
+#include "ZYL_dstruct/detail/stream_blocks.h"
+
+namespace ZYL_dstruct {
+namespace {
+
+constexpr std::int32_t kReadBlock = 64 * 1024;  // a multiple of 4
+constexpr std::uint32_t kGroupsPerLine = 12;
+
+// Writes the n + 1 base-85 digits of the n-byte value v (1 <= n <= 4),
+// most significant first; returns the number written.
+inline std::size_t put_digits(std::uint32_t v, std::size_t n, std::uint8_t* out) {
+  std::uint8_t d[5];
+  for (std::size_t i = n + 1; i-- > 0;) {
+    d[i] = static_cast<std::uint8_t>('!' + v % 85);
+    v /= 85;
+  }
+  for (std::size_t i = 0; i <= n; ++i) out[i] = d[i];
+  return n + 1;
+}
+
+inline std::uint32_t load_be(const std::uint8_t* p, std::size_t n) {
+  std::uint32_t v = 0;
+  for (std::size_t i = 0; i < n; ++i) v = v << 8 | p[i];
+  return v;
+}
+
+class encoder {
+ public:
+  encoder(detail::block_writer& out, bool line_breaks) : FOut(out), FLineBreaks(line_breaks) {}
+
+  // Encodes a block of n bytes; n is a multiple of 4 except at the end.
+  void feed(const std::uint8_t* p, std::size_t n) {
+    for (; n > 0;) {
+      const std::size_t take = n < 4 ? n : 4;
+      put_group(p, take);
+      p += take;
+      n -= take;
+    }
+  }
+
+ private:
+  void put_group(const std::uint8_t* p, std::size_t n) {
+    std::uint8_t* out = FOut.reserve(7);
+    const std::uint32_t v = load_be(p, n);
+    if (n == 4 && v == 0) {
+      out[0] = 'z';
+      FOut.commit(1);
+      return;
+    }
+    std::size_t k = put_digits(v, n, out);
+    if (++FCount == kGroupsPerLine) {
+      FCount = 0;
+      if (FLineBreaks) {
+        out[k++] = '\r';
+        out[k++] = '\n';
+      }
+    }
+    FOut.commit(k);
+  }
+
+  detail::block_writer& FOut;
+  bool FLineBreaks;
+  std::uint32_t FCount = 0;
+};
+
+// Collects groups across read blocks.
+class decoder {
+ public:
+  explicit decoder(detail::block_writer& out) : FOut(out) {}
+
+  // Decodes a block; false once the end marker has been seen.
+  bool feed(const std::uint8_t* p, std::size_t n);
+  // Writes the group left over at the end of the source.
+  void finish() { put_group(); }
+  std::int32_t result() const { return FResult; }
+
+ private:
+  void add(std::uint8_t c) {
+    if (c < '!' || c > 'u') FResult = c == 'z' ? -2 : -1;
+    FValue = FValue * 85 + static_cast<std::uint32_t>(c - '!');  // wraps in 32 bits
+    ++FHave;
+  }
+  // Writes the m - 1 low-order bytes of the value of the m characters in hand.
+  void put_group() {
+    if (FHave >= 2) {
+      std::uint8_t* out = FOut.reserve(4);
+      for (std::size_t i = 0; i + 1 < FHave; ++i) out[i] = static_cast<std::uint8_t>(FValue >> (8 * (FHave - 2 - i)));
+      FOut.commit(FHave - 1);
+    }
+    FHave = 0;
+    FValue = 0;
+  }
+
+  detail::block_writer& FOut;
+  std::uint32_t FValue = 0;
+  std::size_t FHave = 0;
+  std::int32_t FResult = 0;
+};
+
+bool decoder::feed(const std::uint8_t* p, std::size_t n) {
+  const std::uint8_t* const end = p + n;
+  while (p < end) {
+    if (FHave == 0) {
+      // Fast path: whole groups of five plain digits.
+      while (end - p >= 5) {
+        const std::uint8_t c0 = p[0], c1 = p[1], c2 = p[2], c3 = p[3], c4 = p[4];
+        const auto in_range = [](std::uint8_t c) { return static_cast<std::uint8_t>(c - '!') <= 'u' - '!'; };
+        if (!(in_range(c0) && in_range(c1) && in_range(c2) && in_range(c3) && in_range(c4))) break;
+        const std::uint32_t v = (((static_cast<std::uint32_t>(c0 - '!') * 85 + static_cast<std::uint32_t>(c1 - '!')) * 85 +
+                                  static_cast<std::uint32_t>(c2 - '!')) * 85 + static_cast<std::uint32_t>(c3 - '!')) * 85 +
+                                static_cast<std::uint32_t>(c4 - '!');
+        std::uint8_t* out = FOut.reserve(4);
+        out[0] = static_cast<std::uint8_t>(v >> 24);
+        out[1] = static_cast<std::uint8_t>(v >> 16);
+        out[2] = static_cast<std::uint8_t>(v >> 8);
+        out[3] = static_cast<std::uint8_t>(v);
+        FOut.commit(4);
+        p += 5;
+      }
+      if (p == end) break;
+    }
+    const std::uint8_t c = *p++;
+    if (c == '\r' || c == '\n') continue;
+    if (c == '~') {
+      put_group();
+      return false;
+    }
+    if (FHave == 0 && c == 'z') {
+      std::uint8_t* out = FOut.reserve(4);
+      out[0] = out[1] = out[2] = out[3] = 0;
+      FOut.commit(4);
+      continue;
+    }
+    add(c);
+    if (FHave == 5) put_group();
+  }
+  return true;
+}
+
+}  // namespace
+
+void EncodeASCII85(zyl::TStream& Source, zyl::TStream& Target, bool LineBreaks) {
+  detail::block_reader in(Source, kReadBlock);
+  detail::block_writer out(Target);
+  encoder e(out, LineBreaks);
+  for (auto block = in.next(); !block.empty(); block = in.next()) e.feed(block.data(), block.size());
+  out.put("~>", 2);
+  out.flush();
+}
+
+std::int32_t DecodeASCII85(zyl::TStream& Source, zyl::TStream& Target) {
+  detail::block_reader in(Source, kReadBlock);
+  detail::block_writer out(Target);
+  decoder d(out);
+  bool more = true;
+  for (auto block = in.next(); more && !block.empty(); block = in.next()) more = d.feed(block.data(), block.size());
+  if (more) d.finish();
+  out.flush();
+  return d.result();
+}
+
+}  // namespace ZYL_dstruct

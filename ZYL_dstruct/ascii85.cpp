@@ -1,6 +1,8 @@
 // Library: zyl / Package: ZYL_dstruct / Module: ascii85
 #include "ZYL_dstruct/ascii85.h"
 
+#include <algorithm>
+
 #include "ZYL_dstruct/detail/stream_blocks.h"
 
 namespace ZYL_dstruct {
@@ -33,32 +35,39 @@ class encoder {
 
   // Encodes a block of n bytes; n is a multiple of 4 except at the end.
   void feed(const std::uint8_t* p, std::size_t n) {
-    for (; n > 0;) {
-      const std::size_t take = n < 4 ? n : 4;
-      put_group(p, take);
-      p += take;
-      n -= take;
+    // Each group gives at most 5 digits and CR LF.
+    constexpr std::size_t kMaxGroups = detail::block_writer::capacity() / 7;
+    while (n >= 4) {
+      const std::size_t groups = std::min(n / 4, kMaxGroups);
+      std::uint8_t* const out0 = FOut.reserve(groups * 7);
+      std::uint8_t* out = out0;
+      for (std::size_t g = 0; g < groups; ++g, p += 4) out = put_group(load_be(p, 4), 4, out);
+      FOut.commit(static_cast<std::size_t>(out - out0));
+      n -= groups * 4;
+    }
+    if (n > 0) {
+      std::uint8_t* const out0 = FOut.reserve(7);
+      FOut.commit(static_cast<std::size_t>(put_group(load_be(p, n), n, out0) - out0));
     }
   }
 
  private:
-  void put_group(const std::uint8_t* p, std::size_t n) {
-    std::uint8_t* out = FOut.reserve(7);
-    const std::uint32_t v = load_be(p, n);
+  // Writes the group of n bytes with value v; returns the end of the output.
+  std::uint8_t* put_group(std::uint32_t v, std::size_t n, std::uint8_t* out) {
     if (n == 4 && v == 0) {
-      out[0] = 'z';
-      FOut.commit(1);
-      return;
+      *out = 'z';
+      return out + 1;
     }
-    std::size_t k = put_digits(v, n, out);
+    out += put_digits(v, n, out);
     if (++FCount == kGroupsPerLine) {
       FCount = 0;
       if (FLineBreaks) {
-        out[k++] = '\r';
-        out[k++] = '\n';
+        out[0] = '\r';
+        out[1] = '\n';
+        out += 2;
       }
     }
-    FOut.commit(k);
+    return out;
   }
 
   detail::block_writer& FOut;

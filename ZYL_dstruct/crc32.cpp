@@ -13,7 +13,7 @@ namespace {
 
 // Large enough to make system calls rare, small enough that the block is
 // still in the cache when the CRC reads it.
-constexpr std::size_t kFileBlock = 256 * 1024;
+constexpr std::size_t kFileBlock = 128 * 1024;
 
 }  // namespace
 

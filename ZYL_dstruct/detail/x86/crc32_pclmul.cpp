@@ -52,6 +52,7 @@ ZYL_TARGET_PCLMUL ZYL_X86_REALIGN std::uint32_t fold_blocks(std::uint32_t crc, c
 
   const __m128i k12 = _mm_set_epi64x(static_cast<long long>(kK2), static_cast<long long>(kK1));
   for (; n >= 64; n -= 64, p += 64) {
+    _mm_prefetch(reinterpret_cast<const char*>(p + 1024), _MM_HINT_T0);
     x0 = fold(x0, k12, load(p));
     x1 = fold(x1, k12, load(p + 16));
     x2 = fold(x2, k12, load(p + 32));

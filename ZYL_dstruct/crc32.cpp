@@ -2,7 +2,7 @@
 #include "ZYL_dstruct/crc32.h"
 
 #include <algorithm>
-#include <vector>
+#include <memory>
 
 #include "ZYL_dstruct/detail/crc32_impl.h"
 #include "platform/file.h"
@@ -34,13 +34,13 @@ std::int32_t CalcCRC32ofFile(const zyl::String& FileName) noexcept {
         FileName, zyl::platform::FileAccess::Read, zyl::platform::FileDisposition::OpenExisting,
         zyl::fmShareDenyWrite, error);
     if (!file.valid()) return 0;
-    std::vector<std::uint8_t> block(kFileBlock);
+    const auto block = std::make_unique_for_overwrite<std::uint8_t[]>(kFileBlock);
     std::uint32_t crc = 0xFFFFFFFFu;
     for (;;) {
-      const std::int64_t got = zyl::platform::read_file(file, block.data(), kFileBlock, error);
+      const std::int64_t got = zyl::platform::read_file(file, block.get(), kFileBlock, error);
       if (got < 0) return 0;
       if (got == 0) break;
-      crc = detail::crc32_update(crc, block.data(), static_cast<std::size_t>(got));
+      crc = detail::crc32_update(crc, block.get(), static_cast<std::size_t>(got));
     }
     if (file.close() != 0) return 0;
     return static_cast<std::int32_t>(~crc);

@@ -1,7 +1,7 @@
 // Library: zyl / Package: ZYL_dstruct / Module: sha1
 #include "ZYL_dstruct/sha1.h"
 
-#include <vector>
+#include <memory>
 
 #include "ZYL_dstruct/detail/sha1_impl.h"
 #include "platform/filestream.h"
@@ -9,7 +9,8 @@
 namespace ZYL_dstruct {
 namespace {
 
-constexpr std::int32_t kStreamBlock = 256 * 1024;
+// Reads of this size go past the file stream's own buffer, straight to the file.
+constexpr std::int32_t kStreamBlock = 64 * 1024;
 
 }  // namespace
 
@@ -31,9 +32,9 @@ TSHACode SHA1FromString(const zyl::String& s) {
 
 TSHACode SHA1FromStream(zyl::TStream& Stream) {
   detail::sha1_context ctx;
-  std::vector<std::uint8_t> block(kStreamBlock);
-  for (std::int32_t got; (got = Stream.Read(block.data(), kStreamBlock)) > 0;)
-    ctx.update(block.data(), static_cast<std::size_t>(got));
+  const auto block = std::make_unique_for_overwrite<std::uint8_t[]>(kStreamBlock);
+  for (std::int32_t got; (got = Stream.Read(block.get(), kStreamBlock)) > 0;)
+    ctx.update(block.get(), static_cast<std::size_t>(got));
   return ctx.finish();
 }
 

@@ -8,10 +8,9 @@ namespace ZYL_dstruct::detail {
 
 std::span<const std::uint8_t> block_reader::next() {
   if (FEnd) return {};
-  const auto want = static_cast<std::int32_t>(FBuffer.size());
-  const std::int32_t got = std::max(FSource.Read(FBuffer.data(), want), 0);
-  if (got < want) FEnd = true;
-  return {FBuffer.data(), static_cast<std::size_t>(got)};
+  const std::int32_t got = std::max(FSource.Read(FBuffer.get(), FBlockSize), 0);
+  if (got < FBlockSize) FEnd = true;
+  return {FBuffer.get(), static_cast<std::size_t>(got)};
 }
 
 void block_writer::put(const void* data, std::size_t n) {
@@ -27,7 +26,7 @@ void block_writer::put(const void* data, std::size_t n) {
 
 void block_writer::flush() {
   if (FFill == 0) return;
-  FTarget.WriteBuffer(FBuffer.data(), static_cast<std::int32_t>(FFill));
+  FTarget.WriteBuffer(FBuffer.get(), static_cast<std::int32_t>(FFill));
   FFill = 0;
 }
 

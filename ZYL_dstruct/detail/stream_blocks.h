@@ -13,8 +13,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
 
 #include "platform/stream.h"
 
@@ -25,14 +25,18 @@ namespace ZYL_dstruct::detail {
 // that returns none.
 class block_reader {
  public:
-  block_reader(zyl::TStream& Source, std::int32_t BlockSize) : FSource(Source), FBuffer(static_cast<std::size_t>(BlockSize)) {}
+  block_reader(zyl::TStream& Source, std::int32_t BlockSize)
+      : FSource(Source), FBuffer(std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(BlockSize))),
+        FBlockSize(BlockSize) {}
 
   // The next block (shorter than BlockSize only at the end); empty at the end.
   std::span<const std::uint8_t> next();
 
  private:
   zyl::TStream& FSource;
-  std::vector<std::uint8_t> FBuffer;
+  // Left uninitialised: only bytes a read has filled are ever handed out.
+  std::unique_ptr<std::uint8_t[]> FBuffer;
+  std::int32_t FBlockSize;
   bool FEnd = false;
 };
 
@@ -41,13 +45,14 @@ class block_reader {
 // discards what flush() has not written, so call flush() when done.
 class block_writer {
  public:
-  explicit block_writer(zyl::TStream& Target) : FTarget(Target), FBuffer(kCapacity) {}
+  explicit block_writer(zyl::TStream& Target)
+      : FTarget(Target), FBuffer(std::make_unique_for_overwrite<std::uint8_t[]>(kCapacity)) {}
 
   // Room for at least n bytes at the returned pointer (n <= capacity());
   // commit(k) then takes the first k of them.
   std::uint8_t* reserve(std::size_t n) {
-    if (FFill + n > FBuffer.size()) flush();
-    return FBuffer.data() + FFill;
+    if (FFill + n > kCapacity) flush();
+    return FBuffer.get() + FFill;
   }
   void commit(std::size_t k) { FFill += k; }
   void put(const void* data, std::size_t n);
@@ -56,9 +61,11 @@ class block_writer {
   static constexpr std::size_t capacity() { return kCapacity; }
 
  private:
-  static constexpr std::size_t kCapacity = 128 * 1024;
+  // Below the size at which the C library maps each allocation separately,
+  // so short calls stay cheap; large enough that writes are rare.
+  static constexpr std::size_t kCapacity = 64 * 1024;
   zyl::TStream& FTarget;
-  std::vector<std::uint8_t> FBuffer;
+  std::unique_ptr<std::uint8_t[]> FBuffer;  // only the first FFill bytes are set
   std::size_t FFill = 0;
 };
 

@@ -419,7 +419,19 @@ bool TGrep::match_here(long long p, int k) {
       // Lazy: fewest repetitions first.
     case TGrepTokenAct::taMult1: {
       long long q = t.Action == TGrepTokenAct::taMult1 ? p + w : p;
+      // Any character repeated, then a literal: only the places where the
+      // literal occurs can continue the match, so the loop jumps to them.
+      const TGrepToken& next = FregExp[static_cast<std::size_t>(k)];
+      const bool jump = t.NumChars == 0 && next.Action == TGrepTokenAct::taNormal && next.NumChars > 0;
       for (;; q += w) {
+        if (jump) {
+          const long long at = q <= len ? find_literal(next, q) : -1;
+          if (at < 0) {
+            q = std::max(q, len + 1);
+            break;
+          }
+          q = at;
+        }
         if (match(q, k + 1)) {
           ok = true;
           break;
@@ -441,22 +453,23 @@ bool TGrep::match_here(long long p, int k) {
   return ok;
 }
 
+long long TGrep::find_literal(const TGrepToken& t, long long from) const {
+  const std::u16string_view lit(t.Params.data() + 1, static_cast<std::size_t>(t.NumChars));
+  const Char first = lit[0];
+  const Char* const begin = FText.data();
+  const Char* const end = begin + FText.size();
+  for (const Char* s = begin + (from - 1); s < end; ++s) {
+    s = std::find(s, end, first);
+    if (s == end || static_cast<std::size_t>(end - s) < lit.size()) break;
+    if (std::equal(lit.begin() + 1, lit.end(), s + 1)) return (s - begin) + 1;
+  }
+  return -1;
+}
+
 long long TGrep::skip_to_candidate(long long p) const {
   const TGrepToken& t = FregExp[0];
   const auto len = static_cast<long long>(FText.size());
-  if (t.Action == TGrepTokenAct::taNormal && t.NumChars > 0) {
-    const std::u16string_view lit(t.Params.data() + 1, static_cast<std::size_t>(t.NumChars));
-    const Char first = lit[0];
-    const Char* const begin = FText.data();
-    const Char* const end = begin + FText.size();
-    for (const Char* s = begin + (p - 1); s < end; ++s) {
-      s = std::find(s, end, first);
-      if (s == end) break;
-      if (static_cast<std::size_t>(end - s) < lit.size()) break;
-      if (std::equal(lit.begin() + 1, lit.end(), s + 1)) return (s - begin) + 1;
-    }
-    return -1;
-  }
+  if (t.Action == TGrepTokenAct::taNormal && t.NumChars > 0) return p > len ? -1 : find_literal(t, p);
   if (t.Action == TGrepTokenAct::taSet || (t.Action == TGrepTokenAct::taMult1 && t.NumChars < 0)) {
     for (long long q = p; q <= len; ++q)
       if (is_member(t, FText[static_cast<std::size_t>(q - 1)])) return q;

@@ -138,6 +138,7 @@ class ZYL_API TGrep : public zyl::TComponent {
   bool match_here(long long p, int k);
   bool occurs(const TGrepToken& t, long long q) const;
   long long operand_width(const TGrepToken& t) const;
+  long long find_literal(const TGrepToken& t, long long from) const;
   long long skip_to_candidate(long long p) const;
   bool failed_before(long long p, int k) const;
   void record_failure(long long p, int k);

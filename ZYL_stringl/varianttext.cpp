@@ -85,7 +85,13 @@ String ConvertVariant(const Variant& V) {
   }
 
   String s = u"Array";
-  for (int d = 0; d < dims; ++d) s += u"[" + zyl::IntToStr(b[d].lo) + u"," + zyl::IntToStr(b[d].hi) + u"]";
+  for (int d = 0; d < dims; ++d) {
+    s += u'[';
+    s += zyl::IntToStr(b[d].lo);
+    s += u',';
+    s += zyl::IntToStr(b[d].hi);
+    s += u']';
+  }
   s += u":\r\n";
 
   if (dims == 1) return s + line(b[0], [&](long long i) { return element(&V, i); });
@@ -100,7 +106,9 @@ String ConvertVariant(const Variant& V) {
   }
   const long long last_layer = std::min<long long>(b[2].hi, static_cast<long long>(b[2].lo) + kMaxLayers - 1);
   for (long long k = b[2].lo; k <= last_layer; ++k) {
-    s += u"layer " + zyl::IntToStr(k) + u":\r\n";
+    s += u"layer ";
+    s += zyl::IntToStr(k);
+    s += u":\r\n";
     for (long long j = b[1].lo; j <= last_row; ++j)
       s += line(b[0], [&](long long i) { return element(element(element(&V, i), j), k); }) + u"\r\n";
     if (rows_cut) s += u" ......\r\n";

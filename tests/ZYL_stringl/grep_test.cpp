@@ -371,7 +371,7 @@ TEST(GrepMatch, AgreesWithTheNaiveMatcherOnRandomPatterns) {
     String expr, text;
     const int n = 1 + static_cast<int>(rng() % 5);
     for (int i = 0; i < n; ++i) expr += pieces[rng() % std::size(pieces)];
-    const int tl = static_cast<int>(rng() % 9);
+    const int tl = static_cast<int>(rng() % 14);
     for (int i = 0; i < tl; ++i) text.push_back(u"abc"[rng() % 3]);
     TGrep g(nullptr);
     g.SetStopOnError(false);

@@ -129,7 +129,9 @@ class ZYL_API TGrep : public zyl::TComponent {
   // UTF-8, CR LF line ends): one line per token with an 11-character label
   // (" taNormal: abc", "    taSet: 0123456789", "  taMult0: (set) ab",
   // "   taOpti: (string) xy", "  taMult1: (anychar) ", ...), then the error
-  // line ("no errors" or the code's text). Raises EInOutError when the file
+  // line ("no errors" or the code's text). The text goes to a temporary file
+  // beside FName first, which then takes FName's place, so a failed write
+  // never leaves a half-written listing. Raises EInOutError when the file
   // cannot be written.
   void PrintRegExp(const zyl::String& FName);
 

@@ -1,5 +1,6 @@
 #include "ZYL_stringl/grep.h"
 
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -426,6 +427,10 @@ TEST_F(GrepListing, OneLinePerTokenThenTheErrorLine) {
   g.PrintRegExp(f);
   EXPECT_EQ(zyl::test::read_file_bytes(tmp.path() / "list.txt"), " taNormal: a\r\nmismatch of group brackets\r\n");
   EXPECT_THROW(g.PrintRegExp(tmp.file("no/such/dir/x.txt")), zyl::EInOutError);
+  // Each listing replaced the one before; no temporary file is left behind.
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(tmp.path())) ++files;
+  EXPECT_EQ(files, 1);
 }
 
 }  // namespace

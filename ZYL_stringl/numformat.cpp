@@ -67,12 +67,16 @@ String strffForcePlus(Extended Value, int Width, int Decimals) {
 }
 
 String SigDigStr(double Value, int Width, int Digits) {
+  // Beyond these the conversion's own limits (255 characters) decide; the
+  // clamp only keeps the arithmetic below from overflowing.
+  Digits = std::clamp(Digits, -1000, 1000);
+  Width = std::clamp(Width, -1000000, 1000000);
   if (Value == 0) return strff(Value, Width, Digits - 1);
   if (!std::isfinite(Value)) return strff(Value, Width, 0);
   const int e = integer_digits(Value);
-  const int m = std::max(Width, Digits > std::numeric_limits<int>::max() - 6 ? Digits : Digits + 6);
+  const int m = std::max(Width, Digits + 6);
   if (Digits < e) return Width - 1 < e ? strff(Value, m, -2) : strff(Value, Width, 0);
-  if (static_cast<long long>(e) < static_cast<long long>(Digits) - Width + 3) return strff(Value, m, -2);
+  if (e < Digits - Width + 3) return strff(Value, m, -2);
   return strff(Value, Width, Digits - e);
 }
 

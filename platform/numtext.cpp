@@ -117,8 +117,8 @@ bool parse_integer(const String& s, std::int64_t lo, std::int64_t hi, std::int64
 }  // namespace
 
 String Str(Extended Value, int Width, int Decimals) {
-  Width = std::min(Width, kMaxWidth);
-  Decimals = std::min(Decimals, kMaxWidth);
+  Width = std::clamp(Width, 0, kMaxWidth);
+  Decimals = std::max(std::min(Decimals, kMaxWidth), -1);
   if (!std::isfinite(Value)) return pad_left(non_finite_text(Value), Width);
   return pad_left(Decimals < 0 ? exponent_text(Value, Width) : fixed_text(Value, Decimals), Width);
 }

@@ -36,7 +36,7 @@ namespace zyl {
 // below 10 the text is 10 characters; above 26 it is padded with blanks.
 //
 // Width and Decimals are limited to 255 (the host's short-string limit) so a
-// wild argument cannot ask for gigabytes. NaN and infinities give "NAN",
+// wild argument cannot ask for gigabytes; a negative Width counts as 0. NaN and infinities give "NAN",
 // "INF" and "-INF", padded to Width.
 //
 //   Str(0.125L, 0, 2)     == u"0.13"        Str(2.5L, 3, 0)    == u"  3"

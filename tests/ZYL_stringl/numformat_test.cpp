@@ -1,6 +1,10 @@
 #include "ZYL_stringl/numformat.h"
 
 #include <cmath>
+#include <limits>
+#include <string>
+
+#include "platform/numtext.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +68,20 @@ TEST(StrffForcePlus, PlusTakesTheRightPlace) {
       {"negative value untouched", strffForcePlus(-5, 4, 0), u"  -5"},
       {"exponent form", strffForcePlus(1234.5, 10, -2), u"+1.235E+03"},
   });
+}
+
+TEST(NumberFormats, ExtremeArgumentsStayDefined) {
+  // Run under the sanitizers: no overflow in the width arithmetic.
+  constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  for (int w : {kMin, -1, 0, kMax})
+    for (int d : {kMin, -2, -1, 0, kMax}) {
+      SCOPED_TRACE(std::to_string(w) + "," + std::to_string(d));
+      EXPECT_FALSE(strff(-1.5, w, d).empty());
+      EXPECT_FALSE(strffForcePlus(1.5, w, d).empty());
+      EXPECT_FALSE(SigDigStr(1.5e-7, w, d).empty());
+      EXPECT_FALSE(FormatData(1.5, w, d).empty());
+      EXPECT_LE(zyl::Str(1.5L, w, d).size(), 260u);
+    }
 }
 
 TEST(SigDigStr, FixedWhereItFitsElseExponent) {

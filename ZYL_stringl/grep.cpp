@@ -523,12 +523,17 @@ bool TGrep::MatchString(const String& Instring, int& MatchPos) {
     // Leftmost match: start, start + 1, ... as long as the last tried
     // position is below the text length (at least two positions).
     const long long last = std::max(start + 1, len);
+    // A leading repeated dot tries every later start on its first attempt
+    // already (the later starts try a subset), so one failure settles it.
+    const TGrepToken& first = FregExp[0];
+    const bool one_attempt = first.NumChars == 0 && (first.Action == TGrepTokenAct::taMult0 ||
+                                                     first.Action == TGrepTokenAct::taMult1);
     for (long long p = start; p <= last; ++p) {
       const long long q = skip_to_candidate(p);
       if (q < 0) break;
       p = q;
       if (p > last) break;
-      if ((found = match(p, 1))) break;
+      if ((found = match(p, 1)) || one_attempt) break;
     }
   }
   FText = {};

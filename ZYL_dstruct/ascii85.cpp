@@ -80,8 +80,11 @@ class decoder {
  public:
   explicit decoder(detail::block_writer& out) : FOut(out) {}
 
-  // Decodes a block; false once the end marker has been seen.
-  bool feed(const std::uint8_t* p, std::size_t n);
+  // Decodes a block up to the end marker; returns the number of bytes used
+  // (all n unless the marker ends decoding).
+  std::size_t feed(const std::uint8_t* p, std::size_t n);
+  // True once the end marker has been seen.
+  bool done() const { return FDone; }
   // Writes the group left over at the end of the source.
   void finish() { put_group(); }
   std::int32_t result() const { return FResult; }
@@ -107,14 +110,22 @@ class decoder {
   std::uint32_t FValue = 0;
   std::size_t FHave = 0;
   std::int32_t FResult = 0;
+  bool FDone = false;
+  bool FAfterTilde = false;  // the ">" of the marker may start the next block
 };
 
-bool decoder::feed(const std::uint8_t* p, std::size_t n) {
+std::size_t decoder::feed(const std::uint8_t* const begin, std::size_t n) {
+  const std::uint8_t* p = begin;
   const std::uint8_t* const end = p + n;
+  if (FAfterTilde) {
+    FDone = true;
+    return n > 0 && *p == '>' ? 1 : 0;
+  }
   while (p < end) {
     if (FHave == 0) {
       // Fast path: whole groups of five plain digits.
       while (end - p >= 5) {
+        __builtin_prefetch(p + 1024);  // the text may come straight from a large memory stream
         const std::uint8_t c0 = p[0], c1 = p[1], c2 = p[2], c3 = p[3], c4 = p[4];
         const auto in_range = [](std::uint8_t c) { return static_cast<std::uint8_t>(c - '!') <= 'u' - '!'; };
         if (!(in_range(c0) && in_range(c1) && in_range(c2) && in_range(c3) && in_range(c4))) break;
@@ -135,7 +146,13 @@ bool decoder::feed(const std::uint8_t* p, std::size_t n) {
     if (c == '\r' || c == '\n') continue;
     if (c == '~') {
       put_group();
-      return false;
+      if (p == end) {
+        FAfterTilde = true;
+      } else {
+        FDone = true;
+        if (*p == '>') ++p;
+      }
+      return static_cast<std::size_t>(p - begin);
     }
     if (FHave == 0 && c == 'z') {
       std::uint8_t* out = FOut.reserve(4);
@@ -146,7 +163,7 @@ bool decoder::feed(const std::uint8_t* p, std::size_t n) {
     add(c);
     if (FHave == 5) put_group();
   }
-  return true;
+  return n;
 }
 
 }  // namespace
@@ -161,12 +178,17 @@ void EncodeASCII85(zyl::TStream& Source, zyl::TStream& Target, bool LineBreaks) 
 }
 
 std::int32_t DecodeASCII85(zyl::TStream& Source, zyl::TStream& Target) {
-  detail::block_reader in(Source, kReadBlock);
+  detail::window_reader in(Source, kReadBlock);
   detail::block_writer out(Target);
   decoder d(out);
-  bool more = true;
-  for (auto block = in.next(); more && !block.empty(); block = in.next()) more = d.feed(block.data(), block.size());
-  if (more) d.finish();
+  for (auto block = in.next(); !block.empty(); block = in.next()) {
+    const std::size_t used = d.feed(block.data(), block.size());
+    if (d.done()) {
+      in.stop(block.size() - used);
+      break;
+    }
+  }
+  if (!d.done()) d.finish();
   out.flush();
   return d.result();
 }

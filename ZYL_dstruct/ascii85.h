@@ -42,6 +42,11 @@ ZYL_API void EncodeASCII85(zyl::TStream& Source, zyl::TStream& Target, bool Line
 // it is "z", otherwise -1. Returns 0 when there was none, else the code of
 // the last one.
 //
+// A memory or file stream is left just behind the end marker "~>" (behind
+// the "~" when no ">" follows), so data after the encoding can be read on.
+// Other streams are read in blocks until a read returns nothing, and may
+// have been read past the marker.
+//
 // Example:
 //   "!b~>"          -> "A",         0
 //   "z@:E_W~>"      -> 0 0 0 0 "abcd", 0

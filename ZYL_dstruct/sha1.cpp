@@ -1,16 +1,14 @@
 // Library: zyl / Package: ZYL_dstruct / Module: sha1
 #include "ZYL_dstruct/sha1.h"
 
-#include <memory>
-
 #include "ZYL_dstruct/detail/sha1_impl.h"
-#include "platform/bytereader.h"
+#include "ZYL_dstruct/detail/stream_blocks.h"
 #include "platform/filestream.h"
 
 namespace ZYL_dstruct {
 namespace {
 
-// Reads of this size go past the file stream's own buffer, straight to the file.
+// Block size for streams that offer no window to read from.
 constexpr std::int32_t kStreamBlock = 64 * 1024;
 
 }  // namespace
@@ -33,22 +31,9 @@ TSHACode SHA1FromString(const zyl::String& s) {
 
 TSHACode SHA1FromStream(zyl::TStream& Stream) {
   detail::sha1_context ctx;
-  {
-    // Streams that expose their memory or read buffer are hashed in place,
-    // without copying. A stream without such a window yields a single byte
-    // per refill; the rest of it is then read in blocks below.
-    zyl::detail::ByteReader reader(Stream);
-    while (reader.refill()) {
-      const auto w = reader.window();
-      ctx.update(w.data(), w.size());
-      reader.skip(w.size());
-      if (w.size() == 1) break;
-    }
-    reader.commit();
-  }
-  const auto block = std::make_unique_for_overwrite<std::uint8_t[]>(kStreamBlock);
-  for (std::int32_t got; (got = Stream.Read(block.get(), kStreamBlock)) > 0;)
-    ctx.update(block.get(), static_cast<std::size_t>(got));
+  // Memory and file streams are hashed in place, without copying.
+  detail::window_reader in(Stream, kStreamBlock);
+  for (auto piece = in.next(); !piece.empty(); piece = in.next()) ctx.update(piece.data(), piece.size());
   return ctx.finish();
 }
 

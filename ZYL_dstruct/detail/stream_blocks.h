@@ -5,7 +5,7 @@
 // once per byte or group.
 //
 // Example:
-//   block_reader in(source, 65520);
+//   block_reader in(source, 65520);   // or window_reader
 //   block_writer out(target);
 //   for (auto chunk = in.next(); !chunk.empty(); chunk = in.next())
 //     out.put(chunk.data(), chunk.size());
@@ -16,6 +16,7 @@
 #include <memory>
 #include <span>
 
+#include "platform/bytereader.h"
 #include "platform/stream.h"
 
 namespace ZYL_dstruct::detail {
@@ -37,6 +38,32 @@ class block_reader {
   // Left uninitialised: only bytes a read has filled are ever handed out.
   std::unique_ptr<std::uint8_t[]> FBuffer;
   std::int32_t FBlockSize;
+  bool FEnd = false;
+};
+
+// Reads a stream from its current position in the largest pieces it offers
+// without copying: what is left of a memory stream, the read buffer of a file
+// stream. A stream without such a window is read in blocks of BlockSize
+// until a read returns nothing. stop(n) ends the reading with the last n
+// bytes of the current piece unused; a stream with a window is then left
+// just behind the bytes that were used.
+//
+// While the reader is alive nothing else may use the stream.
+class window_reader {
+ public:
+  window_reader(zyl::TStream& Source, std::int32_t BlockSize) : FReader(Source), FSource(Source), FBlockSize(BlockSize) {}
+
+  // The next piece; empty at the end.
+  std::span<const std::uint8_t> next();
+  void stop(std::size_t unused) noexcept;
+
+ private:
+  zyl::detail::ByteReader FReader;
+  zyl::TStream& FSource;
+  std::unique_ptr<std::uint8_t[]> FBuffer;  // for streams without a window
+  std::int32_t FBlockSize;
+  std::size_t FPiece = 0;  // size of the window piece handed out last
+  bool FWindowed = true;
   bool FEnd = false;
 };
 

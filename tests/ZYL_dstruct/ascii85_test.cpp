@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "ZYL_dstruct/ascii85.h"
+#include "platform/filestream.h"
 #include "platform/memorystream.h"
+#include "support/tempdir.h"
+#include "ZYL_dstruct/trickle_stream.h"
 
 namespace ZYL_dstruct {
 namespace {
@@ -106,6 +109,46 @@ TEST(Ascii85, DecoderEdgeCases) {
     EXPECT_EQ(decode(c.in, r), c.out);
     EXPECT_EQ(r, c.result);
   }
+}
+
+TEST(Ascii85, SourceIsLeftJustBehindTheEndMarker) {
+  const struct {
+    std::string in;
+    std::int64_t position;
+  } cases[] = {{"!b~>rest", 4}, {"!b~rest", 3}, {"!b~", 3}, {"!b", 2}, {"~>", 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.in);
+    zyl::TBytesStream src(std::vector<std::uint8_t>(c.in.begin(), c.in.end())), dst;
+    EXPECT_EQ(DecodeASCII85(src, dst), 0);
+    EXPECT_EQ(src.Position(), c.position);
+  }
+}
+
+class Ascii85File : public zyl::test::TempDirTest {};
+
+TEST_F(Ascii85File, MarkerSplitAcrossTheFileStreamBuffer) {
+  // The file stream reads 64 KiB at a time: "~" ends the first buffer, ">"
+  // starts the second.
+  const std::string text = std::string(65535, 'z') + "~>tail";
+  zyl::test::write_file_bytes(tmp.path() / "a85.txt", text);
+  zyl::TFileStream src(tmp.file("a85.txt"), zyl::fmOpenRead);
+  zyl::TBytesStream dst;
+  EXPECT_EQ(DecodeASCII85(src, dst), 0);
+  EXPECT_EQ(dst.Bytes().size(), 65535u * 4);
+  EXPECT_EQ(src.Position(), 65537);
+  char rest[4];
+  src.ReadBuffer(rest, 4);
+  EXPECT_EQ(std::string(rest, 4), "tail");
+}
+
+TEST(Ascii85, StreamsWithoutAWindowAreReadUntilEmpty) {
+  std::string in(5000, '\0');
+  for (std::size_t i = 0; i < in.size(); ++i) in[i] = static_cast<char>(i * 31 + 7);
+  const std::string coded = encode(in, true);
+  zyl::test::TrickleStream src(coded);
+  zyl::TBytesStream dst;
+  EXPECT_EQ(DecodeASCII85(src, dst), 0);
+  EXPECT_EQ(std::string(dst.Bytes().begin(), dst.Bytes().end()), in);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "ZYL_dstruct/base64.h"
 #include "platform/memorystream.h"
+#include "ZYL_dstruct/trickle_stream.h"
 
 namespace ZYL_dstruct {
 namespace {
@@ -140,6 +141,15 @@ TEST(Base64, InvalidInputIsRejectedAfterTheValidGroups) {
     EXPECT_EQ(decode(c.in, r), c.out);
     EXPECT_EQ(r, -1);
   }
+}
+
+TEST(Base64, StreamsWithoutAWindowAreReadUntilEmpty) {
+  std::string in(5000, '\0');
+  for (std::size_t i = 0; i < in.size(); ++i) in[i] = static_cast<char>(i * 31 + 7);
+  zyl::test::TrickleStream src(encode(in, true));
+  zyl::TBytesStream dst;
+  EXPECT_EQ(DecodeBase64(src, dst), 0);
+  EXPECT_EQ(std::string(dst.Bytes().begin(), dst.Bytes().end()), in);
 }
 
 TEST(Base64, StreamsAreReadAndWrittenAtTheirPositions) {

@@ -9,6 +9,7 @@
 #include "platform/exceptions.h"
 #include "platform/memorystream.h"
 #include "support/tempdir.h"
+#include "ZYL_dstruct/trickle_stream.h"
 
 namespace ZYL_dstruct {
 namespace {
@@ -60,30 +61,12 @@ TEST(Sha1, StreamIsReadFromItsPositionToTheEnd) {
   EXPECT_EQ(SHA1DigestToHex(SHA1FromStream(m)), u"DA39A3EE5E6B4B0D3255BFEF95601890AFD80709") << "at the end";
 }
 
-// A stream without a memory window that hands out a few bytes per Read.
-class TrickleStream : public zyl::TStream {
- public:
-  explicit TrickleStream(std::string s) : FData(std::move(s)) {}
-  std::int32_t Read(void* Buffer, std::int32_t Count) override {
-    const auto n = static_cast<std::int32_t>(std::min<std::size_t>({static_cast<std::size_t>(Count), 7, FData.size() - FPos}));
-    std::memcpy(Buffer, FData.data() + FPos, static_cast<std::size_t>(n));
-    FPos += static_cast<std::size_t>(n);
-    return n;
-  }
-  std::int32_t Write(const void*, std::int32_t) override { return 0; }
-  std::int64_t Seek(std::int64_t, zyl::TSeekOrigin) override { return static_cast<std::int64_t>(FPos); }
-
- private:
-  std::string FData;
-  std::size_t FPos = 0;
-};
-
 TEST(Sha1, StreamsWithoutAWindowAreReadUntilEmpty) {
   for (std::size_t n : {0u, 1u, 2u, 63u, 64u, 1000u, 100000u}) {
     SCOPED_TRACE("length " + std::to_string(n));
     std::string data(n, '\0');
     for (std::size_t i = 0; i < n; ++i) data[i] = static_cast<char>(i * 7 + 3);
-    TrickleStream t(data);
+    zyl::test::TrickleStream t(data);
     EXPECT_EQ(SHA1DigestToHex(SHA1FromStream(t)), hex_of_bytes(data));
   }
 }

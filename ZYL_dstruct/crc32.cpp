@@ -30,9 +30,10 @@ std::int32_t CRC32ofBuffer(std::span<const std::uint8_t> Buffer, std::int32_t le
 std::int32_t CalcCRC32ofFile(const zyl::String& FileName) noexcept {
   try {
     int error = 0;
+    // Sharing everything lets files that others hold open (logs) be checked.
     zyl::platform::FileHandle file = zyl::platform::open_file(
         FileName, zyl::platform::FileAccess::Read, zyl::platform::FileDisposition::OpenExisting,
-        zyl::fmShareDenyWrite, error);
+        zyl::fmShareDenyNone, error);
     if (!file.valid()) return 0;
     const auto block = std::make_unique_for_overwrite<std::uint8_t[]>(kFileBlock);
     std::uint32_t crc = 0xFFFFFFFFu;

@@ -38,7 +38,8 @@ TSHACode SHA1FromStream(zyl::TStream& Stream) {
 }
 
 TSHACode SHA1FromFile(const zyl::String& FileName) {
-  zyl::TFileStream file(FileName, zyl::fmOpenRead | zyl::fmShareDenyWrite);
+  // Sharing everything lets files that others hold open (logs) be hashed.
+  zyl::TFileStream file(FileName, zyl::fmOpenRead | zyl::fmShareDenyNone);
   return SHA1FromStream(file);
 }
 

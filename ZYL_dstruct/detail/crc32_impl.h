@@ -45,6 +45,6 @@ static_assert(crc32_tables[0][1] == 0x77073096u);
 [[nodiscard]] std::uint32_t crc32_slice16(std::uint32_t crc, const std::uint8_t* p, std::size_t n) noexcept;
 
 // The fastest variant this CPU offers.
-[[nodiscard]] ZYL_API std::uint32_t crc32_update(std::uint32_t crc, const std::uint8_t* p, std::size_t n) noexcept;
+[[nodiscard]] std::uint32_t crc32_update(std::uint32_t crc, const std::uint8_t* p, std::size_t n) noexcept;
 
 }  // namespace ZYL_dstruct::detail

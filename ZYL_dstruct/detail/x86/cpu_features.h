@@ -46,17 +46,17 @@ enum cpu_feature : std::uint32_t {
 };
 
 // The usable features of this CPU minus those switched off; detected once.
-[[nodiscard]] ZYL_API std::uint32_t cpu_features() noexcept;
+[[nodiscard]] std::uint32_t cpu_features() noexcept;
 
 // True when every feature in mask is usable.
 [[nodiscard]] inline bool has_cpu_features(std::uint32_t mask) noexcept { return (cpu_features() & mask) == mask; }
 
 // Test hook: treat the features in mask as absent (0 restores them all).
 // Every dispatched function chooses again on its next call.
-ZYL_API void disable_cpu_features(std::uint32_t mask) noexcept;
+void disable_cpu_features(std::uint32_t mask) noexcept;
 
 // Changes whenever disable_cpu_features is called.
-[[nodiscard]] ZYL_API std::uint32_t cpu_features_generation() noexcept;
+[[nodiscard]] std::uint32_t cpu_features_generation() noexcept;
 
 // A function pointer chosen by select() on first use and kept until the
 // feature set changes. Races are harmless: every candidate is correct.

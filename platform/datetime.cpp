@@ -73,11 +73,11 @@ TDateTime Now() {
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
   std::tm local{};
   if (const std::tm* p = std::localtime(&t)) local = *p;
-  return EncodeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+  return encode_date_time(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
                         local.tm_sec, static_cast<int>(ms < 0 ? ms + 1000 : ms));
 }
 
-TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second, int MilliSecond) {
+TDateTime encode_date_time(int Year, int Month, int Day, int Hour, int Minute, int Second, int MilliSecond) {
   const double days = static_cast<double>(days_from_civil(Year, Month, Day) + kEpochShift);
   const double time = (((Hour * 60.0 + Minute) * 60.0 + Second) * 1000.0 + MilliSecond) / 86400000.0;
   // The fraction is the time of day also before 1899-12-30: -1.25 is
@@ -85,7 +85,7 @@ TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int
   return days >= 0 ? days + time : days - time;
 }
 
-void DecodeDateTime(TDateTime Value, int& Year, int& Month, int& Day, int& Hour, int& Minute, int& Second,
+void decode_date_time(TDateTime Value, int& Year, int& Month, int& Day, int& Hour, int& Minute, int& Second,
                     int& MilliSecond) {
   if (std::isnan(Value)) Value = 0;
   Value = std::clamp(Value, -kMaxDays, kMaxDays);
@@ -106,7 +106,7 @@ void DecodeDateTime(TDateTime Value, int& Year, int& Month, int& Day, int& Hour,
 
 String FormatDateTime(const String& Format, TDateTime Value) {
   int y, mo, d, h, mi, s, ms;
-  DecodeDateTime(Value, y, mo, d, h, mi, s, ms);
+  decode_date_time(Value, y, mo, d, h, mi, s, ms);
   const double clamped = std::isnan(Value) ? 0 : std::clamp(Value, -kMaxDays, kMaxDays);
   const long long day_number = static_cast<long long>(std::trunc(clamped)) - kEpochShift;
   const int weekday = static_cast<int>(((day_number % 7) + 7 + 4) % 7);  // 1970-01-01 was a Thursday

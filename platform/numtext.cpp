@@ -182,7 +182,7 @@ std::int32_t StrToInt(const String& S) {
   return static_cast<std::int32_t>(v);
 }
 
-std::int64_t StrToInt64(const String& S) {
+std::int64_t str_to_int64(const String& S) {
   std::int64_t v;
   if (!parse_integer(S, std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max(), v))
     raise_convert(S, u"integer");

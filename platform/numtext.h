@@ -68,7 +68,8 @@ namespace zyl {
 // outside the result type.
 //   StrToInt(u" -12 ") == -12    StrToInt(u"$FF") == 255    StrToInt(u"1.0") raises
 [[nodiscard]] ZYL_API std::int32_t StrToInt(const String& S);
-[[nodiscard]] ZYL_API std::int64_t StrToInt64(const String& S);
+// The same for the 64-bit range (used by the variant conversions).
+[[nodiscard]] ZYL_API std::int64_t str_to_int64(const String& S);
 
 // Parses a decimal number with "." (sign, digits, optional fraction,
 // optional exponent), blanks around it allowed, rounded correctly to the

@@ -97,7 +97,7 @@ Variant Variant::Date(double Value) {
   return v;
 }
 
-Variant VarArrayCreate(int Low, int High, TVarType ElementType) {
+Variant var_array_create(int Low, int High, TVarType ElementType) {
   Variant v;
   v.FType = static_cast<TVarType>(varArray | (ElementType & varTypeMask));
   v.FArray = std::make_shared<Variant::ArrayData>();
@@ -174,7 +174,7 @@ std::int64_t Variant::AsInt64() const {
   }
   if (is_text(FType)) {
     try {
-      return StrToInt64(FText);
+      return str_to_int64(FText);
     } catch (const EConvertError&) {
       double d = 0;
       try {

@@ -10,7 +10,7 @@
 //   varInt64 20  varUInt64 21  varString 0x100 (8-bit)  varUString 0x102
 //   varArray 0x2000 (flag, or-ed with the element type)
 //
-// An array has one dimension with free bounds (VarArrayCreate); an array
+// An array has one dimension with free bounds (var_array_create); an array
 // whose elements are arrays serves as a second and third dimension. Copies
 // are deep: a Variant is a value.
 //
@@ -24,7 +24,7 @@
 // Example:
 //   Variant v = 42;               // VarType() == varInteger
 //   v.AsString()                  // == u"42"
-//   Variant a = VarArrayCreate(1, 3);
+//   Variant a = var_array_create(1, 3);
 //   a.SetElement(2, u"x");        // a.Element(2).AsString() == u"x"
 //   Variant::Null().IsNull()      // == true
 #pragma once
@@ -105,7 +105,7 @@ class ZYL_API Variant {
   bool AsBoolean() const;
 
  private:
-  friend ZYL_API Variant VarArrayCreate(int Low, int High, TVarType ElementType);
+  friend ZYL_API Variant var_array_create(int Low, int High, TVarType ElementType);
   struct ArrayData;
 
   [[noreturn]] void conversion_error(const char16_t* Target) const;
@@ -124,11 +124,9 @@ class ZYL_API Variant {
 
 // A one-dimensional array Low..High of elements of ElementType (default: of
 // variants), every element empty. High < Low - 1 is taken as Low - 1.
-[[nodiscard]] ZYL_API Variant VarArrayCreate(int Low, int High, TVarType ElementType = varVariant);
+[[nodiscard]] ZYL_API Variant var_array_create(int Low, int High, TVarType ElementType = varVariant);
 
-// The host's free-function forms.
+// The host's free-function form of the type code.
 [[nodiscard]] inline TVarType VarType(const Variant& V) noexcept { return V.VarType(); }
-[[nodiscard]] inline bool VarIsNull(const Variant& V) noexcept { return V.IsNull(); }
-[[nodiscard]] inline bool VarIsArray(const Variant& V) noexcept { return V.IsArray(); }
 
 }  // namespace zyl

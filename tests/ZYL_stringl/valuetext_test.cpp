@@ -106,7 +106,7 @@ TEST(CreateParList, AllFormsCutsAndBrackets) {
 }
 
 Variant array_of(std::initializer_list<Variant> items, int low = 0) {
-  Variant a = zyl::VarArrayCreate(low, low + static_cast<int>(items.size()) - 1);
+  Variant a = zyl::var_array_create(low, low + static_cast<int>(items.size()) - 1);
   int i = low;
   for (const auto& v : items) a.SetElement(i++, v);
   return a;
@@ -127,10 +127,10 @@ TEST(ConvertVariant, Values) {
 
 TEST(ConvertVariant, ArraysOfOneToThreeDimensionsWithCutMarks) {
   EXPECT_EQ(to_utf8(ConvertVariant(array_of({1, 2, 3}))), "Array[0,2]:\r\n1,2,3");
-  EXPECT_EQ(ConvertVariant(zyl::VarArrayCreate(0, -1)), u"undefined array");
-  EXPECT_EQ(ConvertVariant(zyl::VarArrayCreate(5, 4)), u"undefined array");
+  EXPECT_EQ(ConvertVariant(zyl::var_array_create(0, -1)), u"undefined array");
+  EXPECT_EQ(ConvertVariant(zyl::var_array_create(5, 4)), u"undefined array");
 
-  Variant wide = zyl::VarArrayCreate(1, 13);
+  Variant wide = zyl::var_array_create(1, 13);
   for (int i = 1; i <= 13; ++i) wide.SetElement(i, i);
   EXPECT_EQ(to_utf8(ConvertVariant(wide)), "Array[1,13]:\r\n1,2,3,4,5,6,7,8,9,10,11,12...");
 
@@ -138,17 +138,17 @@ TEST(ConvertVariant, ArraysOfOneToThreeDimensionsWithCutMarks) {
   const Variant m = array_of({array_of({u"a", u"b"}), array_of({u"c", u"d"})});
   EXPECT_EQ(to_utf8(ConvertVariant(m)), "Array[0,1][0,1]:\r\na,c\r\nb,d\r\n");
 
-  Variant tall = zyl::VarArrayCreate(0, 0);
-  Variant column = zyl::VarArrayCreate(0, 10);
+  Variant tall = zyl::var_array_create(0, 0);
+  Variant column = zyl::var_array_create(0, 10);
   for (int j = 0; j <= 10; ++j) column.SetElement(j, j);
   tall.SetElement(0, column);
   EXPECT_EQ(to_utf8(ConvertVariant(tall)), "Array[0,0][0,10]:\r\n0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n ......");
 
   // Three dimensions, four layers: three shown.
-  Variant cube = zyl::VarArrayCreate(0, 1);
+  Variant cube = zyl::var_array_create(0, 1);
   for (int i = 0; i <= 1; ++i) {
-    Variant col = zyl::VarArrayCreate(0, 0);
-    Variant layers = zyl::VarArrayCreate(0, 3);
+    Variant col = zyl::var_array_create(0, 0);
+    Variant layers = zyl::var_array_create(0, 3);
     for (int k = 0; k <= 3; ++k) layers.SetElement(k, i * 10 + k);
     col.SetElement(0, layers);
     cube.SetElement(i, col);

@@ -8,10 +8,10 @@ namespace zyl {
 namespace {
 
 TEST(DateTime, EncodeCountsDaysFrom18991230) {
-  EXPECT_EQ(EncodeDateTime(1899, 12, 30, 0, 0, 0, 0), 0.0);
-  EXPECT_EQ(EncodeDateTime(2000, 1, 1, 0, 0, 0, 0), 36526.0);
-  EXPECT_EQ(EncodeDateTime(1900, 3, 1, 12, 0, 0, 0), 61.5) << "1900 is no leap year";
-  EXPECT_EQ(EncodeDateTime(1899, 12, 29, 6, 0, 0, 0), -1.25) << "fraction stays the time of day";
+  EXPECT_EQ(encode_date_time(1899, 12, 30, 0, 0, 0, 0), 0.0);
+  EXPECT_EQ(encode_date_time(2000, 1, 1, 0, 0, 0, 0), 36526.0);
+  EXPECT_EQ(encode_date_time(1900, 3, 1, 12, 0, 0, 0), 61.5) << "1900 is no leap year";
+  EXPECT_EQ(encode_date_time(1899, 12, 29, 6, 0, 0, 0), -1.25) << "fraction stays the time of day";
 }
 
 TEST(DateTime, DecodeInvertsEncodeAcrossCenturies) {
@@ -20,14 +20,14 @@ TEST(DateTime, DecodeInvertsEncodeAcrossCenturies) {
   for (const auto& d : dates) {
     SCOPED_TRACE(d[0]);
     int y, mo, day, h, mi, s, ms;
-    DecodeDateTime(EncodeDateTime(d[0], d[1], d[2], d[3], d[4], d[5], d[6]), y, mo, day, h, mi, s, ms);
+    decode_date_time(encode_date_time(d[0], d[1], d[2], d[3], d[4], d[5], d[6]), y, mo, day, h, mi, s, ms);
     const int got[] = {y, mo, day, h, mi, s, ms};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(got[i], d[i]) << "field " << i;
   }
 }
 
 TEST(DateTime, FormatPatterns) {
-  const TDateTime t = EncodeDateTime(2024, 2, 9, 15, 7, 3, 45);
+  const TDateTime t = encode_date_time(2024, 2, 9, 15, 7, 3, 45);
   struct Case {
     const char16_t* format;
     const char16_t* expect;
@@ -44,15 +44,15 @@ TEST(DateTime, FormatPatterns) {
     SCOPED_TRACE(to_utf8(c.format));
     EXPECT_EQ(to_utf8(FormatDateTime(c.format, t)), to_utf8(c.expect));
   }
-  EXPECT_EQ(FormatDateTime(u"hh:nn:ss", EncodeDateTime(2024, 1, 1, 23, 59, 59, 999) + 0.4 / 86400000.0),
+  EXPECT_EQ(FormatDateTime(u"hh:nn:ss", encode_date_time(2024, 1, 1, 23, 59, 59, 999) + 0.4 / 86400000.0),
             u"23:59:59");
   EXPECT_EQ(FormatDateTime(u"yyyy", NAN), u"1899") << "NaN reads as day 0";
 }
 
 TEST(DateTime, NowIsAPlausibleLocalTime) {
   const TDateTime now = Now();
-  EXPECT_GT(now, EncodeDateTime(2020, 1, 1, 0, 0, 0, 0));
-  EXPECT_LT(now, EncodeDateTime(2200, 1, 1, 0, 0, 0, 0));
+  EXPECT_GT(now, encode_date_time(2020, 1, 1, 0, 0, 0, 0));
+  EXPECT_LT(now, encode_date_time(2200, 1, 1, 0, 0, 0, 0));
 }
 
 }  // namespace

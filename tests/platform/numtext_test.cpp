@@ -136,12 +136,12 @@ TEST(StrToInt, AcceptsDecimalAndHexWithinRange) {
   EXPECT_EQ(StrToInt(u"-2147483648"), -2147483647 - 1);
   EXPECT_EQ(StrToInt(u"$7fffFFFF"), 2147483647);
   EXPECT_EQ(StrToInt(u"0x10"), 16);
-  EXPECT_EQ(StrToInt64(u"-9223372036854775808"), INT64_MIN);
+  EXPECT_EQ(str_to_int64(u"-9223372036854775808"), INT64_MIN);
   for (const char16_t* bad : {u"2147483648", u"-2147483649", u"", u"-", u"1.0", u"12a", u"$", u"0x", u"+-1"}) {
     SCOPED_TRACE(to_utf8(bad));
     EXPECT_THROW((void)StrToInt(bad), EConvertError);
   }
-  EXPECT_THROW((void)StrToInt64(u"9223372036854775808"), EConvertError);
+  EXPECT_THROW((void)str_to_int64(u"9223372036854775808"), EConvertError);
   try {
     (void)StrToInt(u"x1");
   } catch (const EConvertError& e) {

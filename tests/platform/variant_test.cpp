@@ -30,7 +30,7 @@ TEST(Variant, TypeCodesOfEachKind) {
       {"uint64", Variant(std::uint64_t{5}), varUInt64},
       {"ansi string", Variant(AnsiString("ab")), varString},
       {"unicode string", Variant(u"ab"), varUString},
-      {"array of variants", VarArrayCreate(0, 1), static_cast<TVarType>(varArray | varVariant)},
+      {"array of variants", var_array_create(0, 1), static_cast<TVarType>(varArray | varVariant)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
@@ -65,7 +65,7 @@ TEST(Variant, ImpossibleConversionsRaise) {
   EXPECT_THROW((void)Variant(std::int64_t{1} << 40).AsInteger(), EVariantError);
   EXPECT_THROW((void)Variant(1e300).AsInt64(), EVariantError);
   EXPECT_THROW((void)Variant(std::uint64_t{18446744073709551615ull}).AsInt64(), EVariantError);
-  EXPECT_THROW((void)VarArrayCreate(0, 1).AsString(), EVariantError);
+  EXPECT_THROW((void)var_array_create(0, 1).AsString(), EVariantError);
   try {
     (void)Variant::Null().AsInteger();
   } catch (const EVariantError& e) {
@@ -74,7 +74,7 @@ TEST(Variant, ImpossibleConversionsRaise) {
 }
 
 TEST(Variant, ArraysHaveBoundsAndValueSemantics) {
-  Variant a = VarArrayCreate(-1, 1);
+  Variant a = var_array_create(-1, 1);
   EXPECT_EQ(a.ArrayLowBound(), -1);
   EXPECT_EQ(a.ArrayHighBound(), 1);
   a.SetElement(-1, 7);
@@ -92,9 +92,9 @@ TEST(Variant, ArraysHaveBoundsAndValueSemantics) {
   EXPECT_TRUE(a.Element(0).IsArray());
   EXPECT_TRUE(a.Element(0).Element(0).IsEmpty());
 
-  const Variant empty = VarArrayCreate(0, -1);
+  const Variant empty = var_array_create(0, -1);
   EXPECT_EQ(empty.ArrayHighBound(), -1);
-  EXPECT_EQ(VarArrayCreate(5, -100).ArrayHighBound(), 4) << "inverted bounds give an empty array";
+  EXPECT_EQ(var_array_create(5, -100).ArrayHighBound(), 4) << "inverted bounds give an empty array";
 }
 
 }  // namespace

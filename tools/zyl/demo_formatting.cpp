@@ -26,9 +26,9 @@ void demo_formatting() {
               zyl::to_utf8(zyl::TimeString(3725.5, 0)).c_str(), zyl::to_utf8(zyl::TimeString(46800 + 300, 5)).c_str(),
               zyl::to_utf8(zyl::CreateParList(zyl::TIntArray{1, 2, 3, 4}, false, 3, true)).c_str(),
               zyl::to_utf8(zyl::TriStateToStr(zyl::StrToTriState(u"yes"), 2)).c_str());
-  zyl::Variant matrix = zyl::VarArrayCreate(0, 1);
+  zyl::Variant matrix = zyl::var_array_create(0, 1);
   for (int i = 0; i <= 1; ++i) {
-    zyl::Variant column = zyl::VarArrayCreate(0, 1);
+    zyl::Variant column = zyl::var_array_create(0, 1);
     column.SetElement(0, i + 1);
     column.SetElement(1, 0.5 * (i + 1));
     matrix.SetElement(i, column);

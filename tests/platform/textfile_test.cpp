@@ -1,6 +1,7 @@
 #include "platform/textfile.h"
 
 #include <filesystem>
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -151,6 +152,39 @@ TEST_F(TextFileTest, SurrogatePairSplitAcrossWritesStaysWhole) {
   f.Write(smile.substr(0, 1));  // never completed
   f.CloseFile();
   EXPECT_EQ(read_file_bytes(tmp.path() / "pair.txt"), "\xF0\x9F\x98\x80\xEF\xBF\xBD");
+}
+
+// Text written in random pieces (pairs split anywhere) reads back as the same
+// lines, unpaired surrogates becoming U+FFFD, and the bytes equal one write.
+TEST_F(TextFileTest, RandomTextInRandomPiecesRoundTrips) {
+  const std::uint32_t seed = std::random_device{}();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937 rng(seed);
+  const Char alphabet[] = {u'a', u' ', 0xE9, 0x20AC, 0xD83D, 0xDE00, 0xFFFF, 0x7F, 0x80, u'\t'};
+  std::vector<String> lines;
+  for (int i = 0; i < 300; ++i) {
+    String line;
+    const int len = static_cast<int>(rng() % 40);
+    for (int k = 0; k < len; ++k) line.push_back(alphabet[rng() % std::size(alphabet)]);
+    lines.push_back(line);
+  }
+  f.Assign(tmp.file("rand.txt"));
+  f.Rewrite();
+  std::string expect;
+  for (const String& line : lines) {
+    for (std::size_t at = 0; at < line.size();) {
+      const std::size_t n = std::min<std::size_t>(line.size() - at, 1 + rng() % 5);
+      f.Write(std::u16string_view(line).substr(at, n));
+      at += n;
+    }
+    f.WriteLn();
+    expect += to_utf8(line) + "\r\n";
+  }
+  f.CloseFile();
+  EXPECT_EQ(read_file_bytes(tmp.path() / "rand.txt"), expect);
+  f.Reset();
+  for (const String& line : lines) ASSERT_EQ(f.ReadLn(), from_utf8(to_utf8(line)));
+  EXPECT_TRUE(f.Eof());
 }
 
 TEST_F(TextFileTest, LargeOutputReachesTheFileIntact) {

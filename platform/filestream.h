@@ -69,9 +69,9 @@ class ZYL_API TFileStream : public TStream {
   void advance_window(std::size_t n) noexcept override { FBufIdx += static_cast<std::int32_t>(n); }
 
  private:
-  bool refill_reads();   // starts a new read-ahead buffer; false at the end
   enum class BufferMode : std::uint8_t { Empty, Reading, Writing };
 
+  bool refill_reads();   // starts a new read-ahead buffer; false at the end
   void flush_writes();   // writes pending bytes; raises EWriteError
   void drop_reads();     // forgets read-ahead, putting the OS position back
   void require_open() const;

@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   const std::vector<zyl::String> tags{u"a", u"b"};
   zyl::String attr, cont;
   while (!t.Eof()) {
-    if (++steps > Size + 1) std::abort();  // every read consumes something
+    // Every read consumes a byte or the second half of a surrogate pair.
+    if (++steps > 2 * Size + 2) std::abort();
     switch (Data[0] % 4) {
       case 0: t.ReadLn(); break;
       case 1: t.ReadChar(); break;

@@ -240,6 +240,8 @@ Char TextFile::ReadChar() {
 
 std::int32_t TextFile::ReadInteger() {
   require_input();
+  // The second half of a surrogate pair is next: not a number.
+  if (FPendingLow != 0) raise(kIOInvalidNumericFormat, u"Invalid numeric format");
   int b;
   while ((b = peek_byte()) == ' ' || b == '\t' || b == '\r' || b == '\n') ++FPos;
   if (b < 0) return 0;

@@ -122,6 +122,13 @@ TEST_F(TextFileTest, ReadInteger) {
   EXPECT_EQ(f.ReadInteger(), 0) << "only whitespace left";
   EXPECT_TRUE(f.Eof());
 
+  open_with("\xF0\x9F\x98\x80 5");
+  EXPECT_EQ(f.ReadChar(), 0xD83D);
+  EXPECT_EQ(error_code_of([](TextFile& t) { t.ReadInteger(); }), kIOInvalidNumericFormat)
+      << "the pending half of the pair comes before the number";
+  EXPECT_EQ(f.ReadChar(), 0xDE00);
+  EXPECT_EQ(f.ReadInteger(), 5);
+
   open_with("12 x");
   EXPECT_EQ(f.ReadInteger(), 12);
   EXPECT_EQ(f.ReadChar(), u' ') << "the blank after the number is not consumed";

@@ -6,10 +6,11 @@ CMAKE_FLAGS ?=
 
 NATIVE := $(BUILD)/native
 ASAN := $(BUILD)/asan
+WIN32 := $(BUILD)/win32
 BENCH := $(BUILD)/bench
 DEMO_PREFIX := $(BUILD)/demo-install
 
-.PHONY: all deps build test test-native test-asan demo install bench fuzz clean
+.PHONY: all deps build test test-native test-asan test-win32 deps-win32 build-win32 demo demo-win32 install bench fuzz clean
 
 all: build
 
@@ -33,7 +34,21 @@ test-asan: deps $(ASAN)/build.ninja
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-test: test-native test-asan
+# The 32-bit Windows build (mingw-w64 cross compiler), its tests run under Wine.
+deps-win32:
+	@scripts/install-deps.sh win32
+
+$(WIN32)/build.ninja: | deps-win32
+	cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZYL_WERROR=ON \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake $(CMAKE_FLAGS)
+
+build-win32: deps-win32 $(WIN32)/build.ninja
+	cmake --build $(WIN32) -j $(JOBS)
+
+test-win32: build-win32
+	cd $(WIN32) && ctest --output-on-failure --timeout 900 -j $(JOBS)
+
+test: test-native test-asan test-win32
 
 install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)
@@ -47,6 +62,10 @@ demo: build
 	LD_LIBRARY_PATH=$(abspath $(DEMO_PREFIX))/lib $(BUILD)/examples/fifo_example
 	LD_LIBRARY_PATH=$(abspath $(DEMO_PREFIX))/lib $(DEMO_PREFIX)/bin/zyl demo
 
+# The tool's tour, run as the Windows program.
+demo-win32: build-win32
+	scripts/wine-run.sh $(WIN32)/wineprefix $(WIN32)/bin/zyl.exe demo
+
 bench:
 	@scripts/install-deps.sh native bench
 	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZYL_BUILD_BENCH=ON -DZYL_BUILD_TESTS=OFF
@@ -54,6 +73,7 @@ bench:
 	@echo "benchmarks built in $(BENCH)/bench; run e.g. $(BENCH)/bench/zyl_bench_rle"
 
 clean:
+	-WINEPREFIX=$(abspath $(WIN32))/wineprefix wineserver -k 2>/dev/null
 	rm -rf $(BUILD)
 
 # libFuzzer targets (clang); run one with e.g. build/fuzz/fuzz_base64 -max_total_time=300

@@ -15,6 +15,7 @@
 #include "platform/memorystream.h"
 #include "platform/numtext.h"
 #include "platform/object.h"
+#include "platform/os.h"
 #include "platform/pos.h"
 #include "platform/random.h"
 #include "platform/stream.h"

@@ -52,6 +52,11 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
     case FileAccess::ReadWrite: flags |= O_RDWR; break;
   }
   if (Disposition == FileDisposition::CreateAlways) flags |= O_CREAT | O_TRUNC;
+  // An embedded NUL would silently cut the name short and open another file.
+  if (Name.find(u'\0') != String::npos) {
+    Error = EINVAL;
+    return FileHandle();
+  }
   const std::string path = to_utf8(Name);
   int fd;
   do {

@@ -30,7 +30,12 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(FPath, ec);
 }
 
-String TempDir::file(const std::string& Name) const { return from_utf8((FPath / Name).string()); }
+// Names are UTF-8 on every platform; path::string() would use the Windows
+// ANSI code page instead.
+String TempDir::file(const std::string& Name) const {
+  const std::u8string full = (FPath / std::u8string(Name.begin(), Name.end())).u8string();
+  return from_utf8(std::string(full.begin(), full.end()));
+}
 
 std::string read_file_bytes(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in a private 32-bit prefix, without a
+# display. The prefix is created on first use (several runs may start at
+# once, so creation is serialised by a lock).
+# Usage: scripts/wine-run.sh PREFIX_DIR PROGRAM.exe [ARGS...]
+set -euo pipefail
+
+prefix=$(realpath -m "$1")
+shift
+
+export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all
+# No desktop integration, no downloads of optional runtimes.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
+unset DISPLAY WAYLAND_DISPLAY
+
+# Windows programs see the Linux file system as drive Z:.
+to_windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+if [[ "${ZYL_TEST_DATA:-}" == /* ]]; then
+  ZYL_TEST_DATA=$(to_windows_path "$ZYL_TEST_DATA")
+  export ZYL_TEST_DATA
+fi
+
+mkdir -p "$(dirname "$prefix")"
+(
+  flock 9
+  if [ ! -f "$prefix/system.reg" ]; then
+    wineboot --init >/dev/null 2>&1 || true
+    wineserver --wait
+  fi
+) 9>"$prefix.lock"
+
+exec wine "$@"

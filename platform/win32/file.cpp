@@ -169,6 +169,32 @@ bool resize_file(const FileHandle& File, std::int64_t Size, int& Error) {
   return true;
 }
 
+bool delete_file(const String& Name, int& Error) {
+  const std::wstring path = win::widen_path(Name);
+  if (path.empty() || !::DeleteFileW(path.c_str())) {
+    Error = path.empty() ? static_cast<int>(ERROR_INVALID_NAME) : last_error();
+    return false;
+  }
+  return true;
+}
+
+bool rename_file(const String& OldName, const String& NewName, int& Error) {
+  const std::wstring from = win::widen_path(OldName);
+  const std::wstring to = win::widen_path(NewName);
+  if (from.empty() || to.empty()) {
+    Error = ERROR_INVALID_NAME;
+    return false;
+  }
+  // Without MOVEFILE_REPLACE_EXISTING an existing target is never replaced
+  // (ERROR_ALREADY_EXISTS), while a new spelling of the same name renames
+  // in place. A file may move to another volume, as MoveFileW allows.
+  if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED)) {
+    Error = last_error();
+    return false;
+  }
+  return true;
+}
+
 String error_message(int Error) {
   wchar_t* text = nullptr;
   const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |

@@ -2,7 +2,11 @@
 #include "ZYL_zylbase/detail/numberscan.h"
 
 #include <array>
+#include <cerrno>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <limits>
 #include <system_error>
 
@@ -62,6 +66,25 @@ bool split_decimal(std::string_view t, Decimal& d) {
   return i == t.size();
 }
 
+// Converts a text that split_decimal accepted with one correct rounding to
+// extended precision. std::from_chars cannot be used for this: where the C
+// library lacks per-thread locales (Windows), libstdc++ converts long double
+// through double and loses the extended digits. strtold rounds correctly but
+// follows the C locale's decimal point, so the text is given that one.
+long double strtold_c(std::string_view Text, bool& OutOfRange) {
+  std::string text(Text);
+  const char* point = std::localeconv()->decimal_point;
+  if (point != nullptr && point[0] != '.' && point[0] != '\0') {
+    const std::size_t at = text.find('.');
+    if (at != std::string::npos) text.replace(at, 1, point);
+  }
+  errno = 0;
+  const long double v = std::strtold(text.c_str(), nullptr);
+  // ERANGE also flags results that became subnormal, which are kept.
+  OutOfRange = errno == ERANGE && (std::isinf(v) || v == 0.0L);
+  return v;
+}
+
 }  // namespace
 
 long double fpnum_text_value(std::string_view Text) {
@@ -84,8 +107,13 @@ long double fpnum_text_value(std::string_view Text) {
   std::string_view t = Text;
   if (!t.empty() && t.front() == '+') t.remove_prefix(1);
   long double v = 0.0L;
-  const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-  if (r.ec == std::errc::result_out_of_range) {
+  bool out_of_range = false;
+  if (ok) {
+    v = strtold_c(t, out_of_range);
+  } else {
+    out_of_range = std::from_chars(t.data(), t.data() + t.size(), v).ec == std::errc::result_out_of_range;
+  }
+  if (out_of_range) {
     // Beyond extended range: the magnitude's decimal exponent decides.
     const long magnitude = d.scale + std::min(d.significant, 19);
     v = magnitude > 0 ? std::numeric_limits<long double>::infinity() : 0.0L;

@@ -21,12 +21,13 @@ if [[ "${ZYL_TEST_DATA:-}" == /* ]]; then
 fi
 
 mkdir -p "$(dirname "$prefix")"
+# Wine's server outlives the program that started it: nothing it starts may
+# inherit the lock (fd 9) or the caller's output.
 (
   flock 9
   if [ ! -f "$prefix/system.reg" ]; then
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver --wait
+    wineboot --init </dev/null >/dev/null 2>&1 9>&- || true
+    wineserver --wait 9>&- || true
   fi
 ) 9>"$prefix.lock"
-
 exec wine "$@"

@@ -30,4 +30,19 @@ mkdir -p "$(dirname "$prefix")"
     wineserver --wait 9>&- || true
   fi
 ) 9>"$prefix.lock"
-exec wine "$@"
+# A program that starts just as the previous one's server is shutting down
+# is refused before it runs ("cannot connect to it"); it is started again.
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+for attempt in 1 2 3 4 5; do
+  status=0
+  wine "$@" 2>"$errors" || status=$?
+  if [ "$status" -ne 0 ] && grep -q "server seems to be running, but I cannot connect" "$errors"; then
+    sleep 1
+    continue
+  fi
+  cat "$errors" >&2
+  exit "$status"
+done
+cat "$errors" >&2
+exit "$status"

@@ -46,6 +46,8 @@ build-win32: deps-win32 $(WIN32)/build.ninja
 	cmake --build $(WIN32) -j $(JOBS)
 
 test-win32: build-win32
+	@! git grep -lE '#[[:space:]]*include[[:space:]]*[<"]windows\.h[>"]' -- ':!platform/win32/win.h' \
+	  || { echo "only platform/win32/win.h may include <windows.h>" >&2; exit 1; }
 	cd $(WIN32) && ctest --output-on-failure --timeout 900 -j $(JOBS)
 
 test: test-native test-asan test-win32

@@ -2,12 +2,10 @@
 #include "ZYL_stringl/grep.h"
 
 #include <algorithm>
-#include <random>
 
 #include "platform/casemap.h"
 #include "platform/exceptions.h"
-#include "platform/file.h"
-#include "platform/numtext.h"
+#include "platform/savefile.h"
 #include "ZYL_stringl/detail/hexreader.h"
 #include "ZYL_zylbase/errors.h"
 
@@ -22,7 +20,6 @@ constexpr int kMaxTokens = 64;
 constexpr int kMaxChars = 255;  // Params[1..255] holds a string
 constexpr int kErrTooManyTokens = 10;
 constexpr int kErrGroupTooLong = 11;
-constexpr int kErrWriteFault = 29;  // the host's run-time code for a failed write
 
 const char16_t* const kErrorTexts[] = {
     u"no errors",
@@ -581,40 +578,13 @@ String token_line(const TGrepToken& t) {
   return String();
 }
 
-// Writes the bytes to a temporary file beside Name and then puts it in
-// Name's place, so a failure while writing never leaves a half-written file
-// where an earlier listing stood. Raises EInOutError.
-void write_file_safely(const String& Name, const std::string& bytes) {
-  namespace pf = zyl::platform;
-  const auto fail = [&](int error) {
-    throw zyl::EInOutError(u"Cannot write \"" + Name + u"\": " + pf::error_message(error), error);
-  };
-  const String temp = Name + u".~" + zyl::IntToStr(std::random_device{}() & 0xFFFFFF);
-  int error = 0;
-  {
-    pf::FileHandle f = pf::open_file(temp, pf::FileAccess::Write, pf::FileDisposition::CreateAlways, 0, error);
-    if (!f.valid()) fail(error);
-    const auto n = static_cast<std::int64_t>(bytes.size());
-    if (pf::write_file(f, bytes.data(), n, error) != n && error == 0) error = kErrWriteFault;
-    if (error == 0) error = f.close();
-  }
-  int ignored = 0;
-  constexpr int kNotFound = 2;  // ENOENT and ERROR_FILE_NOT_FOUND alike
-  if (error == 0 && !pf::delete_file(Name, error) && error == kNotFound) error = 0;
-  if (error == 0 && !pf::rename_file(temp, Name, error) && error == 0) error = kErrWriteFault;
-  if (error != 0) {
-    pf::delete_file(temp, ignored);
-    fail(error);
-  }
-}
-
 }  // namespace
 
 void TGrep::PrintRegExp(const String& FName) {
   String text;
   for (int k = 1; k <= FLengRegExp; ++k) text += token_line(FregExp[static_cast<std::size_t>(k - 1)]) + u"\r\n";
   text += String(error_text(FError)) + u"\r\n";
-  write_file_safely(FName, zyl::to_utf8(text));
+  zyl::platform::save_file(FName, zyl::to_utf8(text));
 }
 
 }  // namespace ZYL_stringl

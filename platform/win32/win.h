@@ -21,6 +21,8 @@
 #define _WIN32_WINNT 0x0601  // Windows 7
 
 #include <windows.h>
+// Left out by WIN32_LEAN_AND_MEAN; must follow <windows.h>.
+#include <shellapi.h>
 
 #include <cstdint>
 #include <string>

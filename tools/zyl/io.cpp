@@ -3,10 +3,8 @@
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
+
+#include "platform/program.h"
 
 namespace zyl_tool {
 
@@ -16,7 +14,7 @@ Input::Input(const std::string& name) : FName(name.empty() ? "-" : name) {
     FOwned = false;
     return;
   }
-  FFile = std::fopen(FName.c_str(), "rb");
+  FFile = zyl::platform::open_binary_read(FName);
   if (FFile == nullptr) throw std::runtime_error("cannot open " + FName + ": " + std::strerror(errno));
   FOwned = true;
 }
@@ -42,11 +40,6 @@ void write_stdout(const void* data, std::size_t n) {
   if (n > 0 && std::fwrite(data, 1, n, stdout) != n) throw std::runtime_error("cannot write to standard output");
 }
 
-void set_binary_stdio() {
-#ifdef _WIN32
-  _setmode(_fileno(stdin), _O_BINARY);
-  _setmode(_fileno(stdout), _O_BINARY);
-#endif
-}
+void set_binary_stdio() { zyl::platform::set_binary_stdio(); }
 
 }  // namespace zyl_tool

@@ -6,6 +6,7 @@
 
 #include "command.h"
 #include "io.h"
+#include "platform/program.h"
 #include "zyl.h"
 
 #ifndef ZYL_VERSION
@@ -100,11 +101,12 @@ const CommandRegistration demo_reg{{"demo", "", "tour every module on built-in s
 int main(int argc, char** argv) {
   using namespace zyl_tool;
   set_binary_stdio();
-  if (argc < 2) {
+  const std::vector<std::string> argument = zyl::platform::program_arguments(argc, argv);
+  if (argument.size() < 2) {
     print_help();
     return 2;
   }
-  const std::string name = argv[1];
+  const std::string name = argument[1];
   if (name == "--help" || name == "-h" || name == "help") {
     print_help();
     return 0;
@@ -119,7 +121,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zyl: unknown command '%s' (try zyl --help)\n", name.c_str());
     return 2;
   }
-  Args args(std::vector<std::string>(argv + 2, argv + argc));
+  Args args(std::vector<std::string>(argument.begin() + 2, argument.end()));
   try {
     const int status = it->run(args);
     if (std::fflush(stdout) != 0) throw std::runtime_error("cannot write to standard output");

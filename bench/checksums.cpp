@@ -98,6 +98,10 @@ BENCHMARK_CAPTURE(BM_crc32_variant, slice16, &detail::crc32_slice16, 0)->Arg(163
 BENCHMARK_CAPTURE(BM_crc32_variant, pclmul, &detail::crc32_pclmul, detail::kCpuPclmul | detail::kCpuSse41)
     ->Arg(16384)
     ->Arg(kBig);
+BENCHMARK_CAPTURE(BM_crc32_variant, vpclmul, &detail::crc32_vpclmul,
+                  detail::kCpuVpclmul | detail::kCpuAvx2 | detail::kCpuPclmul | detail::kCpuSse41)
+    ->Arg(16384)
+    ->Arg(kBig);
 #endif
 
 #ifdef ZYL_BENCH_HAVE_ZLIB

@@ -11,6 +11,7 @@ const auto& T = crc32_tables;
 
 crc32_fn select_crc32() noexcept {
 #if ZYL_ARCH_X86
+  if (has_cpu_features(kCpuVpclmul | kCpuAvx2 | kCpuPclmul | kCpuSse41)) return &crc32_vpclmul;
   if (has_cpu_features(kCpuPclmul | kCpuSse41)) return &crc32_pclmul;
 #endif
   return &crc32_slice16;

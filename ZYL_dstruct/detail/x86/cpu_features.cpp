@@ -22,10 +22,11 @@ std::uint32_t detect() noexcept {
   const unsigned max_leaf = a;
   if (__get_cpuid(1, &a, &b, &c, &d) == 0) return 0;
   const unsigned c1 = c, d1 = d;
-  unsigned b7 = 0;
+  unsigned b7 = 0, c7 = 0;
   if (max_leaf >= 7) {
     __cpuid_count(7, 0, a, b, c, d);
     b7 = b;
+    c7 = c;
   }
   // Without OSXSAVE the OS still saves the SSE state (FXSAVE), but not AVX.
   const bool osxsave = (c1 & bit_OSXSAVE) != 0;
@@ -44,6 +45,7 @@ std::uint32_t detect() noexcept {
   if (avx_state) {
     if (c1 & bit_AVX) f |= kCpuAvx;
     if ((c1 & bit_AVX) && (b7 & bit_AVX2)) f |= kCpuAvx2;
+    if ((c1 & bit_AVX) && (b7 & bit_AVX2) && (c1 & bit_PCLMUL) && (c7 & bit_VPCLMULQDQ)) f |= kCpuVpclmul;
   }
   return f;
 }

@@ -14,6 +14,9 @@ namespace ZYL_dstruct::detail {
 
 #if ZYL_ARCH_X86
 [[nodiscard]] std::uint32_t crc32_pclmul(std::uint32_t crc, const std::uint8_t* p, std::size_t n) noexcept;
+// The same on 256-bit registers; call it only when
+// has_cpu_features(kCpuVpclmul | kCpuAvx2 | kCpuPclmul | kCpuSse41).
+[[nodiscard]] std::uint32_t crc32_vpclmul(std::uint32_t crc, const std::uint8_t* p, std::size_t n) noexcept;
 #endif
 
 }  // namespace ZYL_dstruct::detail

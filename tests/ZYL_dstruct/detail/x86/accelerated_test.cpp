@@ -36,6 +36,7 @@ const std::vector<variant<crc32_fn>>& crc32_variants() {
       {"dispatched", &crc32_update, 0},
 #if ZYL_ARCH_X86
       {"pclmul", &crc32_pclmul, kCpuPclmul | kCpuSse41},
+      {"vpclmul", &crc32_vpclmul, kCpuVpclmul | kCpuAvx2 | kCpuPclmul | kCpuSse41},
 #endif
   };
   return v;

@@ -21,22 +21,6 @@ constexpr std::int64_t kMaxIo = 1 << 30;
 
 }  // namespace
 
-FileHandle& FileHandle::operator=(FileHandle&& Other) noexcept {
-  if (this != &Other) {
-    close();
-    FNative = Other.release();
-  }
-  return *this;
-}
-
-FileHandle::~FileHandle() { close(); }
-
-std::intptr_t FileHandle::release() noexcept {
-  const std::intptr_t n = FNative;
-  FNative = kInvalid;
-  return n;
-}
-
 int FileHandle::close() noexcept {
   if (!valid()) return 0;
   const int rc = ::close(static_cast<int>(release()));

@@ -41,22 +41,6 @@ bool move_pointer(HANDLE h, std::int64_t Offset, DWORD Method, std::int64_t& New
 
 }  // namespace
 
-FileHandle& FileHandle::operator=(FileHandle&& Other) noexcept {
-  if (this != &Other) {
-    close();
-    FNative = Other.release();
-  }
-  return *this;
-}
-
-FileHandle::~FileHandle() { close(); }
-
-std::intptr_t FileHandle::release() noexcept {
-  const std::intptr_t n = FNative;
-  FNative = kInvalid;
-  return n;
-}
-
 int FileHandle::close() noexcept {
   if (!valid()) return 0;
   return ::CloseHandle(reinterpret_cast<HANDLE>(release())) ? 0 : last_error();

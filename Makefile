@@ -10,7 +10,7 @@ WIN32 := $(BUILD)/win32
 BENCH := $(BUILD)/bench
 DEMO_PREFIX := $(BUILD)/demo-install
 
-.PHONY: all deps build test test-native test-asan test-win32 deps-win32 build-win32 demo demo-win32 install bench fuzz clean
+.PHONY: all deps build test test-demo-same test-native test-asan test-win32 deps-win32 build-win32 demo demo-win32 install bench fuzz clean
 
 all: build
 
@@ -50,7 +50,13 @@ test-win32: build-win32
 	  || { echo "only platform/win32/win.h may include <windows.h>" >&2; exit 1; }
 	cd $(WIN32) && ctest --output-on-failure --timeout 900 -j $(JOBS)
 
-test: test-native test-asan test-win32
+# The Windows tour prints exactly the bytes the native one prints.
+test-demo-same: build build-win32
+	$(NATIVE)/tools/zyl/zyl demo > $(BUILD)/demo-native.txt
+	scripts/wine-run.sh $(WIN32)/wineprefix $(WIN32)/bin/zyl.exe demo > $(BUILD)/demo-win32.txt
+	cmp $(BUILD)/demo-native.txt $(BUILD)/demo-win32.txt && echo "demo: native and Windows output identical"
+
+test: test-native test-asan test-demo-same test-win32
 
 install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)

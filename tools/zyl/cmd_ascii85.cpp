@@ -15,7 +15,6 @@ int run_ascii85(Args& args) {
   const bool decoding = args.flag("-d");
   const bool wrap = !args.flag("--no-wrap");
   const auto files = args.positional();
-  if (files.size() > 1) throw UsageError("at most one FILE");
   const auto in = open_input_stream(files);
   StdoutStream out;
   if (!decoding) {

@@ -23,7 +23,6 @@ int run_lines(Args& args) {
   std::string mode_text;
   const bool with_mode = args.option("--mode", mode_text);
   const auto files = args.positional();
-  if (files.size() > 1) throw UsageError("at most one FILE");
   const int mode = with_mode ? parse_mode(mode_text) : 0;
   auto stream = open_input_stream(files);
   set_binary_stdio();

@@ -44,7 +44,6 @@ int run_tags(Args& args) {
   std::vector<zyl::String> tags;
   if (args.option("--tags", list)) tags = split_tags(list);
   const auto files = args.positional();
-  if (files.size() > 1) throw UsageError("at most one FILE");
   const auto input = open_input_stream(files);
   zyl::TStream& stream = *input;
   set_binary_stdio();

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "command.h"
 #include "io.h"
 #include "zyl.h"
 
 namespace zyl_tool {
 
 std::unique_ptr<zyl::TStream> open_input_stream(const std::vector<std::string>& files) {
+  if (files.size() > 1) throw UsageError("at most one FILE");
   if (!files.empty() && files[0] != "-") {
     { Input probe(files[0]); }  // reports a file that cannot be opened as every command does
     try {

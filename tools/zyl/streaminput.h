@@ -10,7 +10,9 @@
 
 namespace zyl_tool {
 
-// Raises std::runtime_error when the file cannot be opened.
+// files holds the command's positional arguments: none or one. Raises
+// UsageError for more than one, std::runtime_error when the file cannot be
+// opened.
 std::unique_ptr<zyl::TStream> open_input_stream(const std::vector<std::string>& files);
 
 }  // namespace zyl_tool

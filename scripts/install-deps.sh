@@ -32,5 +32,6 @@ for p in "${missing[@]}"; do
   fi
 done
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+apt_opts=(-o DPkg::Lock::Timeout=900)
+apt-get "${apt_opts[@]}" update -qq
+apt-get "${apt_opts[@]}" install -y -qq --no-install-recommends "${missing[@]}"

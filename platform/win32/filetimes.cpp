@@ -14,8 +14,15 @@ FILETIME split(std::uint64_t Value) {
 }
 
 // Opened as the callers' contract says: write access, sharing write access.
+// The read-only attribute refuses it also where the file system would let a
+// privileged user write anyway.
 win::ScopedFileHandle open_for_times(const String& Name, int& Error) {
   const std::wstring path = win::widen_path(Name);
+  const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    Error = ERROR_ACCESS_DENIED;
+    return win::ScopedFileHandle();
+  }
   win::ScopedFileHandle h(path.empty() ? INVALID_HANDLE_VALUE
                                        : ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
                                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

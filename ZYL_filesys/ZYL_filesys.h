@@ -1,0 +1,12 @@
+// Library: zyl / Package: ZYL_filesys
+//
+// The file system: path and file-name utilities and text-file utilities.
+#pragma once
+
+#include "ZYL_filesys/ascheader.h"
+#include "ZYL_filesys/filefind.h"
+#include "ZYL_filesys/pathnames.h"
+#include "ZYL_filesys/pathondisk.h"
+#include "ZYL_filesys/textfilelines.h"
+#include "ZYL_filesys/textfiletype.h"
+#include "ZYL_filesys/textsearch.h"

@@ -9,6 +9,7 @@
 
 #include "ZYL_filesys/detail/textblocks.h"
 #include "platform/exceptions.h"
+#include "platform/filesearch.h"
 #include "platform/savefile.h"
 
 namespace ZYL_filesys {
@@ -70,6 +71,20 @@ std::int64_t tail_start(detail::InputFile& File, std::int64_t Size, std::int64_t
   return 0;
 }
 
+// Opens the file for appending, or creates it when it does not exist. A file
+// that exists but cannot be appended to is never created anew (that would
+// empty it): its error is raised.
+void open_for_appending(zyl::TextFile& F, const String& FileName) {
+  F.Assign(FileName);
+  try {
+    F.Append();
+  } catch (const zyl::EInOutError&) {
+    String stored;
+    if (zyl::platform::stored_entry_name(FileName, stored)) throw;
+    F.Rewrite();
+  }
+}
+
 }  // namespace
 
 void EnsureCRLFInFile(const String& InFile, const String& OutFile) {
@@ -99,24 +114,14 @@ void EnsureCRLFInFile(const String& InFile, const String& OutFile) {
 
 void AppendToTextFile(const String& FileName, const String& Line) {
   zyl::TextFile f;
-  f.Assign(FileName);
-  try {
-    f.Append();
-  } catch (const zyl::EInOutError&) {
-    f.Rewrite();
-  }
+  open_for_appending(f, FileName);
   f.WriteLn(Line);
   f.CloseFile();
 }
 
 void AppendToTextFile(const String& FileName, const zyl::TStrings& Lines) {
   zyl::TextFile f;
-  f.Assign(FileName);
-  try {
-    f.Append();
-  } catch (const zyl::EInOutError&) {
-    f.Rewrite();
-  }
+  open_for_appending(f, FileName);
   for (int i = 0; i < Lines.Count(); ++i) f.WriteLn(Lines[i]);
   f.CloseFile();
 }

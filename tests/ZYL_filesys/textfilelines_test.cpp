@@ -162,6 +162,9 @@ TEST_F(TextFileLinesTest, AppendCreatesAndAppends) {
   AppendToTextFile(name, more);
   EXPECT_EQ(read_file_bytes(tmp.path() / "log.txt"), "first\r\nzweite Zeile \xC3\xA4\r\n3\r\n\r\n");
   EXPECT_THROW(AppendToTextFile(tmp.file("no-such-dir/x.txt"), u"x"), zyl::EInOutError);
+  fs::create_directory(tmp.path() / "dir");
+  EXPECT_THROW(AppendToTextFile(tmp.file("dir"), u"x"), zyl::EInOutError) << "an existing entry is never created anew";
+  EXPECT_TRUE(fs::is_directory(tmp.path() / "dir"));
 }
 
 TEST_F(TextFileLinesTest, ReadNextWord) {

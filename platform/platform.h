@@ -10,6 +10,8 @@
 #include "platform/datetime.h"
 #include "platform/events.h"
 #include "platform/exceptions.h"
+#include "platform/filename.h"
+#include "platform/filesearch.h"
 #include "platform/filestream.h"
 #include "platform/hoststring.h"
 #include "platform/memorystream.h"

@@ -14,3 +14,4 @@
 #include "ZYL_filesys/textfilelines.h"
 #include "ZYL_filesys/textfiletype.h"
 #include "ZYL_filesys/textsearch.h"
+#include "ZYL_filesys/univsavedialog.h"

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/casemap.h"
+#include "platform/commondialog.h"
 #include "platform/component.h"
 #include "platform/datetime.h"
 #include "platform/events.h"

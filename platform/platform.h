@@ -21,6 +21,7 @@
 #include "platform/os.h"
 #include "platform/pos.h"
 #include "platform/random.h"
+#include "platform/savefile.h"
 #include "platform/stream.h"
 #include "platform/stringlist.h"
 #include "platform/stringstream.h"

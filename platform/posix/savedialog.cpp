@@ -29,10 +29,12 @@ struct Gtk {
   int (*dialog_run)(Widget*);
   void (*dialog_response)(Widget*, int);
   void (*widget_destroy)(Widget*);
+  void (*widget_show)(Widget*);
   int (*events_pending)();
   int (*main_iteration)();
   unsigned long (*signal_connect_data)(void*, const char*, void (*)(), void*, void*, int);
   unsigned (*timeout_add)(unsigned, int (*)(void*), void*);
+  int (*source_remove)(unsigned);
   void (*g_free)(void*);
   bool ready = false;
 };
@@ -41,6 +43,7 @@ constexpr int kActionSave = 1;        // GTK_FILE_CHOOSER_ACTION_SAVE
 constexpr int kResponseAccept = -3;   // GTK_RESPONSE_ACCEPT
 constexpr int kResponseCancel = -6;   // GTK_RESPONSE_CANCEL
 constexpr unsigned kDriverDelayMs = 300;
+constexpr unsigned kRepeatMs = 200;
 
 template <typename F>
 bool bind(void* Lib, F& Fn, const char* Name) {
@@ -66,8 +69,10 @@ const Gtk* gtk() {
         bind(lib, g.file_chooser_set_filter, "gtk_file_chooser_set_filter") &&
         bind(lib, g.file_chooser_get_filter, "gtk_file_chooser_get_filter") && bind(lib, g.dialog_run, "gtk_dialog_run") &&
         bind(lib, g.dialog_response, "gtk_dialog_response") && bind(lib, g.widget_destroy, "gtk_widget_destroy") &&
+        bind(lib, g.widget_show, "gtk_widget_show") &&
         bind(lib, g.events_pending, "gtk_events_pending") && bind(lib, g.main_iteration, "gtk_main_iteration") &&
         bind(lib, g.signal_connect_data, "g_signal_connect_data") && bind(lib, g.timeout_add, "g_timeout_add") &&
+        bind(lib, g.source_remove, "g_source_remove") &&
         bind(lib, g.g_free, "g_free");
     // GTK stays loaded for the life of the process: it cannot be unloaded.
     g.ready = all && g.init_check(nullptr, nullptr) != 0;
@@ -145,12 +150,26 @@ class GtkView : public SaveDialogView {
     if (Index >= 1 && Index <= static_cast<int>(FFilters.size()))
       FGtk.file_chooser_set_filter(FDialog, FFilters[static_cast<std::size_t>(Index - 1)]);
   }
-  void Close(bool Confirm) override { FGtk.dialog_response(FDialog, Confirm ? kResponseAccept : kResponseCancel); }
+  // The chooser may hold back an accepting reply while it still checks the
+  // name or loads the folder, so the reply is given again until the dialog
+  // has ended.
+  void Close(bool Confirm) override {
+    FResponse = Confirm ? kResponseAccept : kResponseCancel;
+    FGtk.dialog_response(FDialog, FResponse);
+    if (FRepeater == 0) FRepeater = FGtk.timeout_add(kRepeatMs, &GtkView::respond_again, this);
+  }
 
   SaveDialogOutcome Run() {
-    if (detail::save_dialog_test_driver()) FGtk.timeout_add(kDriverDelayMs, &GtkView::drive, this);
+    if (detail::save_dialog_test_driver()) {
+      // Shown and settled first: showing may run the main loop, and a reply
+      // given before gtk_dialog_run listens for it would be lost.
+      FGtk.widget_show(FDialog);
+      while (FGtk.events_pending() != 0) FGtk.main_iteration();
+      FGtk.timeout_add(kDriverDelayMs, &GtkView::drive, this);
+    }
     SaveDialogOutcome outcome;
     outcome.Confirmed = FGtk.dialog_run(FDialog) == kResponseAccept;
+    if (FRepeater != 0) FGtk.source_remove(FRepeater);
     outcome.TypeIndex = TypeIndex();
     outcome.FileName = outcome.Confirmed ? from_utf8(take_string(FGtk, FGtk.file_chooser_get_filename(FDialog)))
                                          : FOptions.FileName;
@@ -161,6 +180,11 @@ class GtkView : public SaveDialogView {
   static void filter_changed(void*, void*, GtkView* Self) {
     if (Self->FOptions.OnTypeChange) Self->FOptions.OnTypeChange(*Self);
   }
+  static int respond_again(void* Self) {
+    auto* view = static_cast<GtkView*>(Self);
+    view->FGtk.dialog_response(view->FDialog, view->FResponse);
+    return 1;  // until Run removes it
+  }
   static int drive(void* Self) {
     detail::save_dialog_test_driver()(*static_cast<GtkView*>(Self));
     return 0;  // once
@@ -170,6 +194,8 @@ class GtkView : public SaveDialogView {
   const SaveDialogOptions& FOptions;
   void* FDialog = nullptr;
   std::vector<void*> FFilters;
+  int FResponse = kResponseCancel;
+  unsigned FRepeater = 0;
 };
 
 class GtkSaveDialog : public SaveDialogBackend {

@@ -168,6 +168,29 @@ TEST_F(ScriptedDialogTest, OwnDialogThroughEvents) {
   EXPECT_TRUE(script->Shown().empty()) << "the standard dialog was never shown";
 }
 
+TEST_F(ScriptedDialogTest, BadParametersAndNamesGiveDefinedResults) {
+  // Unbalanced quotes, a huge text, a type index outside the list, a handler
+  // handing back a name no file system accepts: every pass still shows a
+  // dialog or ends.
+  dialog.SetParameters(u"filter=\"Text|*.txt caption=" + String(1 << 20, u'x'));
+  dialog.SetFilterIndex(99);
+  script->Push({Reply::Action::Save, String(u"bad\0name<>|.txt", 16), {5, -1}, 0});
+  EXPECT_TRUE(dialog.Execute());
+  EXPECT_EQ(dialog.FilterIndex(), -1) << "the index the dialog reports is kept as it is";
+  EXPECT_LE(script->Shown().back().FileTypes.size(), 1u) << "the open quote runs to the end of the text";
+
+  dialog.SetUseStandardDialog(false);
+  dialog.SetOnFileSelect([](TObject*, const String&, TModalResult& r, String& name) {
+    r = mrOk;
+    name = String(u"\0\0", 2);
+  });
+  dialog.SetOnFileCheck([](TObject*, const String&, bool& exists) { exists = true; });
+  int asked = 0;
+  dialog.SetOnOverwrite([&](TObject*, const String&, TModalResult& r) { r = ++asked < 3 ? mrNo : mrCancel; });
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(asked, 3) << "each new pass called the handlers again";
+}
+
 TEST(UnivSaveDialogParameters, NumbersAndMissingValues) {
   TUnivSaveDialog d(nullptr);
   d.SetName(u"P");

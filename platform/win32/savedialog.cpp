@@ -4,6 +4,7 @@
 #include "platform/win32/win.h"
 // Left out by WIN32_LEAN_AND_MEAN; must follow <windows.h>.
 #include <commdlg.h>
+#include <cderr.h>
 #include <dlgs.h>
 
 #include <string>
@@ -34,6 +35,7 @@ class CommonDialogView : public SaveDialogView {
  public:
   CommonDialogView(const SaveDialogOptions& O, OPENFILENAMEW& Ofn) : FOptions(O), FOfn(Ofn) {}
   void Attach(HWND Hook) { FDialog = ::GetParent(Hook); }
+  bool WasShown() const { return FDialog != nullptr; }
 
   int TypeIndex() const override { return static_cast<int>(FOfn.nFilterIndex); }
   String TypeMask(int Index) const override {
@@ -117,6 +119,9 @@ class CommonSaveDialog : public SaveDialogBackend {
     SaveDialogOutcome outcome;
     outcome.Confirmed = ::GetSaveFileNameW(&ofn) != FALSE;
     outcome.ErrorCode = outcome.Confirmed ? 0 : static_cast<int>(::CommDlgExtendedError());
+    // A dialog that never came up (no window station or display, as under
+    // Wine without X) is a failure, not a cancel by the user.
+    if (!outcome.Confirmed && outcome.ErrorCode == 0 && !view.WasShown()) outcome.ErrorCode = CDERR_DIALOGFAILURE;
     outcome.TypeIndex = static_cast<int>(ofn.nFilterIndex);
     outcome.FileName = outcome.Confirmed ? win::narrow(std::wstring(file.c_str())) : Options.FileName;
     return outcome;

@@ -10,7 +10,7 @@ WIN32 := $(BUILD)/win32
 BENCH := $(BUILD)/bench
 DEMO_PREFIX := $(BUILD)/demo-install
 
-.PHONY: all deps build test test-demo-same test-native test-asan test-win32 deps-win32 build-win32 demo demo-win32 install bench fuzz clean
+.PHONY: all deps build check-sources test test-demo-same test-native test-asan test-win32 deps-win32 build-win32 demo demo-win32 install bench fuzz clean
 
 all: build
 
@@ -56,7 +56,15 @@ test-demo-same: build build-win32
 	scripts/wine-run.sh $(WIN32)/wineprefix $(WIN32)/bin/zyl.exe demo > $(BUILD)/demo-win32.txt
 	cmp $(BUILD)/demo-native.txt $(BUILD)/demo-win32.txt && echo "demo: native and Windows output identical"
 
-test: test-native test-asan test-demo-same test-win32
+# A file is saved by name only through platform::save_file: no other code
+# replaces a file by moving another over it (platform/posix/file.cpp renames
+# only where nothing is replaced).
+check-sources:
+	@! git grep -nE 'ReplaceFileW[[:space:]]*\(|MOVEFILE_REPLACE_EXISTING[[:space:]]*[|)]|::rename[[:space:]]*\(|(fs|filesystem)::rename[[:space:]]*\(|renameat' \
+	  -- '*.cpp' '*.h' ':!platform/posix/savetarget.cpp' ':!platform/win32/savetarget.cpp' ':!platform/posix/file.cpp' \
+	  || { echo "files are replaced only through platform::save_file" >&2; exit 1; }
+
+test: check-sources test-native test-asan test-demo-same test-win32
 
 install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)

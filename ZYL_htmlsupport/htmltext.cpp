@@ -141,14 +141,16 @@ String ConvertHTMLBodyToText(const String& Text, Char LineBreak) {
   bool in_head = false;
   while (scanner.next(token)) {
     switch (token.kind) {
-      case MarkupKind::Text:
+      case MarkupKind::Text: {
         if (in_head) break;
+        const String text = ResolveHTMLEntities(String(view.substr(token.begin, token.end - token.begin)));
         if (pre_depth > 0) {
-          out.preformatted(ResolveHTMLEntities(String(view.substr(token.begin, token.end - token.begin))));
+          out.preformatted(text);
         } else {
-          out.flowing(ResolveHTMLEntities(String(view.substr(token.begin, token.end - token.begin))));
+          out.flowing(text);
         }
         break;
+      }
       case MarkupKind::StartTag:
       case MarkupKind::EndTag: {
         const bool start = token.kind == MarkupKind::StartTag;

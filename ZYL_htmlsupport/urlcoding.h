@@ -32,7 +32,8 @@ using zyl::String;
 // hexadecimal digits (either case) after it becomes the character of that
 // code and the walk goes on behind them; any other character, a "%" without
 // two digits included, is copied. So URLDecode(URLEncode(s)) == s whenever s
-// holds no "%", and a literal "%" can only be written as "%2525".
+// holds no "%"; a "%" followed by two hexadecimal digits survives decoding
+// only when written as "%2525".
 [[nodiscard]] ZYL_API String URLDecode(const String& Text);
 
 // The address without its "http://" (matched in any case; everything up to

@@ -20,12 +20,20 @@
 #include <vector>
 
 #include "platform/api.h"
+#include "platform/hoststring.h"
 
 namespace zyl::platform {
 
 // The program's arguments, program name first, as UTF-8. argc/argv are the
 // ones main received (Windows rebuilds them from the wide command line).
 ZYL_API std::vector<std::string> program_arguments(int argc, char** argv);
+
+// A file name given as an argument, as the String that names exactly that
+// file: on POSIX the argument's bytes reach the file system unchanged, also
+// where they are not UTF-8 ("n\xE9.txt" stays that name, see
+// platform/posix/osname.h); on Windows the argument is the UTF-8 form of the
+// wide argument and becomes that wide name again.
+[[nodiscard]] ZYL_API String argument_file_name(const std::string& Argument);
 
 // Puts standard input and output into binary mode: bytes pass unchanged
 // (no CR LF translation, no end at Ctrl-Z). Does nothing on POSIX.

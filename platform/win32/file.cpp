@@ -82,7 +82,7 @@ std::int64_t read_file(const FileHandle& File, void* Buffer, std::int64_t Count,
       // The writer of a pipe has gone: that is the end of the data.
       if (::GetLastError() == ERROR_BROKEN_PIPE) break;
       Error = last_error();
-      return -1;
+      return done > 0 ? done : -1;
     }
     if (n == 0) break;
     done += n;
@@ -98,11 +98,11 @@ std::int64_t write_file(const FileHandle& File, const void* Buffer, std::int64_t
     const auto want = static_cast<DWORD>(std::min(Count - done, kMaxIo));
     if (!::WriteFile(handle_of(File), in + done, want, &n, nullptr)) {
       Error = last_error();
-      return -1;
+      return done > 0 ? done : -1;
     }
     if (n == 0) {
       Error = ERROR_WRITE_FAULT;
-      return -1;
+      return done > 0 ? done : -1;
     }
     done += n;
   }

@@ -22,6 +22,8 @@ std::vector<std::string> program_arguments(int argc, char** argv) {
   return args;
 }
 
+String argument_file_name(const std::string& Argument) { return from_utf8(Argument); }
+
 void set_binary_stdio() {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);

@@ -11,6 +11,8 @@
 #include "platform/exceptions.h"
 #include "platform/filestream.h"
 #include "platform/os.h"
+#include "platform/program.h"
+#include "platform/textfile.h"
 #include "support/tempdir.h"
 
 namespace zyl::platform {
@@ -122,6 +124,50 @@ TEST_F(PlatformFile, NonAsciiNamesReachTheDiskAsWritten) {
   }
   const std::filesystem::path on_disk = tmp.path() / std::u8string(name.begin(), name.end());
   EXPECT_EQ(test::read_file_bytes(on_disk), "x");
+}
+
+// A NUL would cut the name short in the OS call and name another file: every
+// operation on a name refuses it.
+TEST_F(PlatformFile, NamesWithAnEmbeddedNulAreRefused) {
+  test::write_file_bytes(tmp.path() / "victim.txt", "v");
+  test::write_file_bytes(tmp.path() / "keep.txt", "k");
+  const String victim = tmp.file("victim.txt") + String(1, u'\0') + u".bak";
+  const String keep = tmp.file("keep.txt") + String(1, u'\0') + u"x";
+  TextFile erase;
+  erase.Assign(victim);
+  EXPECT_THROW(erase.Erase(), EInOutError);
+  TextFile rename;
+  rename.Assign(keep);
+  EXPECT_THROW(rename.Rename(tmp.file("moved.txt")), EInOutError);
+  int error = 0;
+  EXPECT_FALSE(delete_file(victim, error));
+  EXPECT_FALSE(rename_file(keep, tmp.file("moved.txt"), error));
+  EXPECT_FALSE(rename_file(tmp.file("keep.txt"), keep + u"y", error));
+  EXPECT_FALSE(replace_file(keep, tmp.file("moved.txt"), error));
+  EXPECT_EQ(test::read_file_bytes(tmp.path() / "victim.txt"), "v");
+  EXPECT_EQ(test::read_file_bytes(tmp.path() / "keep.txt"), "k");
+  EXPECT_FALSE(std::filesystem::exists(tmp.path() / "moved.txt"));
+}
+
+// POSIX names are bytes: a name that is not UTF-8 given as a program
+// argument names exactly that file, not its Latin-1 reading in UTF-8.
+TEST_F(PlatformFile, ArgumentNamesReachTheFileSystemByteForByte) {
+  if constexpr (kWindows) GTEST_SKIP() << "Windows names are UTF-16, given as wide arguments";
+  const std::string dir = tmp.path().string() + "/";
+  const std::string names[] = {"n\xE9.txt", "n\xC3\xA9.txt", "\xFF\xFE\x80", "a\xED\xA0\x80" "b",
+                               "\xF0\x9F\x98\x80\xF0\x9F", "\xC3"};
+  for (const std::string& name : names) test::write_file_bytes(dir + name, "content of " + name);
+  for (const std::string& name : names) {
+    SCOPED_TRACE(testing::PrintToString(name));
+    int error = 0;
+    FileHandle h = open_file(argument_file_name(dir + name), FileAccess::Read, FileDisposition::OpenExisting, 0,
+                             error);
+    ASSERT_TRUE(h.valid()) << to_utf8(error_message(error));
+    std::string got(64, '\0');
+    got.resize(static_cast<std::size_t>(read_file(h, got.data(), 64, error)));
+    EXPECT_EQ(got, "content of " + name);
+  }
+  EXPECT_EQ(argument_file_name("caf\xC3\xA9"), u"café") << "UTF-8 names decode as text";
 }
 
 // Paths past the classic 260-character limit work on both platforms.

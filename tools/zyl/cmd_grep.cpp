@@ -7,11 +7,13 @@
 // when a line was printed, 1 when none matched, 2 for an invalid expression
 // or a file that cannot be read.
 #include <cstdio>
-#include <filesystem>
-#include <random>
+#include <cstring>
+#include <new>
+#include <vector>
 
 #include "command.h"
 #include "io.h"
+#include "privatetempdir.h"
 #include "zyl.h"
 
 namespace zyl_tool {
@@ -23,49 +25,56 @@ zyl::String bytes_to_chars(const char* begin, const char* end, zyl::String& out)
   return out;
 }
 
-// The listing PrintRegExp writes, passed through a temporary file.
+// The listing PrintRegExp writes, passed through a file of a private
+// temporary directory.
 std::string listing(zyl::TGrep& grep) {
-  std::random_device rd;
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("zyl-grep-" + std::to_string(rd()) + "-" + std::to_string(rd()) + ".txt");
-  grep.PrintRegExp(zyl::from_utf8(path.string()));
-  std::string text;
-  {
-    Input in(path.string());
-    text = in.read_all();
-  }
-  std::error_code ec;
-  std::filesystem::remove(path, ec);
+  const PrivateTempDir dir("zyl-grep-");
+  const zyl::String name = dir.file("listing.txt");
+  grep.PrintRegExp(name);
+  zyl::TFileStream in(name, zyl::fmOpenRead);
+  std::string text(static_cast<std::size_t>(in.Size()), '\0');
+  in.ReadBuffer(text.data(), static_cast<std::int32_t>(text.size()));
   return text;
 }
 
-// Prints the matching lines of one input; true when any matched.
-bool search(zyl::TGrep& grep, Input& in, const std::string& prefix, bool numbers) {
-  const std::string data = in.read_all();
+// Prints the lines of one input in which the expression matches; true when
+// any matched. The input is read in blocks and only the line being matched
+// is held (the matcher needs a line whole).
+bool search(zyl::TGrep& grep, zyl::TStream& in, const std::string& prefix, bool numbers) {
   std::string out;
-  zyl::String line;
+  std::string line;  // the current line so far, without its LF
+  zyl::String chars;
   bool any = false;
   long long number = 0;
-  for (std::size_t start = 0; start < data.size();) {
-    std::size_t stop = data.find('\n', start);
-    const std::size_t next = stop == std::string::npos ? data.size() : stop + 1;
-    if (stop == std::string::npos) stop = data.size();
+  const auto finish_line = [&] {
     ++number;
-    const std::size_t visible = stop > start && data[stop - 1] == '\r' ? stop - 1 : stop;
+    const std::size_t visible = !line.empty() && line.back() == '\r' ? line.size() - 1 : line.size();
     int pos = 0;
-    if (grep.MatchString(bytes_to_chars(data.data() + start, data.data() + visible, line), pos)) {
+    if (grep.MatchString(bytes_to_chars(line.data(), line.data() + visible, chars), pos)) {
       any = true;
       out += prefix;
       if (numbers) out += std::to_string(number) + ":";
-      out.append(data, start, stop - start);
+      out += line;
       out += '\n';
       if (out.size() >= (1u << 16)) {
         write_stdout(out);
         out.clear();
       }
     }
-    start = next;
+    line.clear();
+  };
+  std::vector<char> block(1 << 16);
+  for (std::size_t n; (n = read_some(in, block.data(), block.size())) > 0;) {
+    for (std::size_t start = 0; start < n;) {
+      const char* lf = static_cast<const char*>(std::memchr(block.data() + start, '\n', n - start));
+      const std::size_t stop = lf == nullptr ? n : static_cast<std::size_t>(lf - block.data());
+      line.append(block.data() + start, stop - start);
+      if (lf == nullptr) break;
+      finish_line();
+      start = stop + 1;
+    }
   }
+  if (!line.empty()) finish_line();
   write_stdout(out);
   return any;
 }
@@ -90,7 +99,7 @@ int run_grep(Args& args) {
   }
   if (list) write_stdout(listing(grep));
   if (!error.empty()) {
-    std::fprintf(stderr, "zyl grep: %s\n", zyl::to_utf8(error).c_str());
+    report_error(zyl::to_utf8(error));
     return 2;
   }
   if (list) return 0;
@@ -99,10 +108,13 @@ int run_grep(Args& args) {
   bool any = false, failed = false;
   for (const std::string& name : rest) {
     try {
-      Input in(name);
-      any |= search(grep, in, rest.size() > 1 ? (name == "-" ? "(standard input)" : name) + ":" : "", numbers);
-    } catch (const std::runtime_error& e) {
-      std::fprintf(stderr, "zyl grep: %s\n", e.what());
+      const auto in = open_input(name);
+      any |= search(grep, *in, rest.size() > 1 ? (name == "-" ? "(standard input)" : name) + ":" : "", numbers);
+    } catch (const std::bad_alloc&) {
+      report_error(name + ": out of memory");
+      failed = true;
+    } catch (const std::exception& e) {
+      report_error(e.what());
       failed = true;
     }
   }
@@ -138,7 +150,7 @@ void demo_grep() {
 }
 
 const CommandRegistration reg{{"grep", "[-i] [-n] [--list] REGEX [FILE...]",
-                               "print the lines matching REGEX (or with --list its compiled token table)", run_grep}};
+                               "print the lines matching REGEX (or with --list its compiled token table)", run_grep, 2}};
 const DemoRegistration demo{{24, "Strings: regular expressions", demo_grep}};
 
 }  // namespace

@@ -7,7 +7,7 @@
 // when a line was printed, 1 when none matched, 2 for an invalid expression
 // or a file that cannot be read.
 #include <cstdio>
-#include <cstring>
+#include <string_view>
 #include <new>
 #include <vector>
 
@@ -19,10 +19,13 @@
 namespace zyl_tool {
 namespace {
 
-zyl::String bytes_to_chars(const char* begin, const char* end, zyl::String& out) {
-  out.resize(static_cast<std::size_t>(end - begin));
-  for (std::size_t i = 0; begin + i < end; ++i) out[i] = static_cast<unsigned char>(begin[i]);
-  return out;
+// Output gathered and written in pieces of about 64 KiB.
+void put(std::string& out, std::string_view bytes) {
+  out += bytes;
+  if (out.size() >= (1u << 16)) {
+    write_stdout(out);
+    out.clear();
+  }
 }
 
 // The listing PrintRegExp writes, passed through a file of a private
@@ -39,39 +42,37 @@ std::string listing(zyl::TGrep& grep) {
 
 // Prints the lines of one input in which the expression matches; true when
 // any matched. The input is read in blocks and only the line being matched
-// is held (the matcher needs a line whole).
+// is held, once, as the characters the matcher reads (byte b is character
+// b), which give the bytes back exactly.
 bool search(zyl::TGrep& grep, zyl::TStream& in, const std::string& prefix, bool numbers) {
   std::string out;
-  std::string line;  // the current line so far, without its LF
-  zyl::String chars;
+  zyl::String line;  // the current line so far, without its LF
   bool any = false;
   long long number = 0;
   const auto finish_line = [&] {
     ++number;
-    const std::size_t visible = !line.empty() && line.back() == '\r' ? line.size() - 1 : line.size();
+    // A CR before the LF is not part of what the expression sees.
+    const bool cr = !line.empty() && line.back() == u'\r';
+    if (cr) line.pop_back();
     int pos = 0;
-    if (grep.MatchString(bytes_to_chars(line.data(), line.data() + visible, chars), pos)) {
+    const bool match = grep.MatchString(line, pos);
+    if (cr) line.push_back(u'\r');
+    if (match) {
       any = true;
-      out += prefix;
-      if (numbers) out += std::to_string(number) + ":";
-      out += line;
-      out += '\n';
-      if (out.size() >= (1u << 16)) {
-        write_stdout(out);
-        out.clear();
-      }
+      put(out, prefix);
+      if (numbers) put(out, std::to_string(number) + ":");
+      const std::u16string_view chars = line;
+      for (std::size_t i = 0; i < chars.size(); i += 1 << 16) put(out, zyl::to_latin1(chars.substr(i, 1 << 16)));
+      put(out, "\n");
     }
     line.clear();
   };
   std::vector<char> block(1 << 16);
   for (std::size_t n; (n = read_some(in, block.data(), block.size())) > 0;) {
-    for (std::size_t start = 0; start < n;) {
-      const char* lf = static_cast<const char*>(std::memchr(block.data() + start, '\n', n - start));
-      const std::size_t stop = lf == nullptr ? n : static_cast<std::size_t>(lf - block.data());
-      line.append(block.data() + start, stop - start);
-      if (lf == nullptr) break;
-      finish_line();
-      start = stop + 1;
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto b = static_cast<unsigned char>(block[i]);
+      if (b == '\n') finish_line();
+      else line.push_back(b);
     }
   }
   if (!line.empty()) finish_line();

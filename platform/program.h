@@ -35,6 +35,15 @@ ZYL_API std::vector<std::string> program_arguments(int argc, char** argv);
 // wide argument and becomes that wide name again.
 [[nodiscard]] ZYL_API String argument_file_name(const std::string& Argument);
 
+// The files a FILE argument names. Windows shells hand wildcards to the
+// program, so there "*" and "?" in the argument's last part are expanded to
+// the matching files (not directories) in name order, each with the
+// argument's directory part; an argument that matches nothing, or holds no
+// wildcard, is kept as given. POSIX shells expand wildcards themselves: the
+// argument is kept as given.
+//   "logs\\*.txt"  ->  {"logs\\a.txt", "logs\\b.txt"}     (Windows)
+[[nodiscard]] ZYL_API std::vector<std::string> expand_file_argument(const std::string& Argument);
+
 // Puts standard input and output into binary mode: bytes pass unchanged
 // (no CR LF translation, no end at Ctrl-Z). Does nothing on POSIX.
 ZYL_API void set_binary_stdio();

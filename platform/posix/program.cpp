@@ -11,6 +11,8 @@ std::vector<std::string> program_arguments(int argc, char** argv) {
 
 String argument_file_name(const std::string& Argument) { return posix::from_os_name(Argument); }
 
+std::vector<std::string> expand_file_argument(const std::string& Argument) { return {Argument}; }
+
 void set_binary_stdio() {}
 
 std::FILE* open_binary_read(const std::string& Utf8Name) { return std::fopen(Utf8Name.c_str(), "rb"); }

@@ -2,6 +2,7 @@
 // against platform/posix/file.cpp and platform/win32/file.cpp.
 #include "platform/file.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -189,6 +190,76 @@ TEST_F(PlatformFile, LongPaths) {
   FileHandle h = open_file(name, FileAccess::Read, FileDisposition::OpenExisting, 0, error);
   ASSERT_TRUE(h.valid());
   EXPECT_EQ(file_size(h, error), 4);
+}
+
+// A long path is resolved as a short one would be: "..", ".", doubled
+// separators (and on Windows trailing dots) are not taken literally once
+// the path needs the long-path prefix.
+TEST_F(PlatformFile, LongPathsAreMadeCanonical) {
+  const std::string part(120, 'd');
+  std::error_code ec;
+  std::filesystem::create_directories(tmp.path() / part / part, ec);
+  ASSERT_FALSE(ec) << ec.message();
+  const std::u8string base8 = tmp.path().u8string();
+  const std::string base(base8.begin(), base8.end());
+  const std::string sep = kWindows ? "\\" : "/";
+  const std::string dir = base + sep + part + sep + part;
+  test::write_file_bytes(tmp.path() / part / part / "long.txt", "canonical");
+  const std::string spellings[] = {
+      dir + sep + ".." + sep + part + sep + "." + sep + "long.txt",
+      dir + sep + sep + "long.txt",
+  };
+  for (const std::string& spelling : spellings) {
+    SCOPED_TRACE(spelling);
+    ASSERT_GT(spelling.size(), 260u);
+    int error = 0;
+    FileHandle h = open_file(from_utf8(spelling), FileAccess::Read, FileDisposition::OpenExisting, 0, error);
+    ASSERT_TRUE(h.valid()) << to_utf8(error_message(error));
+    EXPECT_EQ(file_size(h, error), 9);
+  }
+  if constexpr (kWindows) {
+    // A trailing dot is dropped, as for a short path.
+    create(from_utf8(dir + sep + "dotted."));
+    EXPECT_TRUE(std::filesystem::exists(tmp.path() / part / part / "dotted"));
+    // A device path is passed on as written.
+    int error = 0;
+    FileHandle h = open_file(from_utf8("\\\\.\\" + dir + sep + "long.txt"), FileAccess::Read,
+                             FileDisposition::OpenExisting, 0, error);
+    EXPECT_TRUE(h.valid()) << to_utf8(error_message(error));
+  }
+}
+
+// A name longer than Windows takes (32767 characters) is refused before any
+// call: passed on, its length would be cut and another file deleted or
+// truncated. POSIX refuses the over-long component itself.
+TEST_F(PlatformFile, OverLongNamesAreRefused) {
+  for (std::size_t n = 1; n <= 255; ++n) test::write_file_bytes(tmp.path() / std::string(n, 'a'), std::to_string(n));
+  const String over_long = tmp.file(std::string(33000, 'a'));
+  const int too_long = kWindows ? 206 : ENAMETOOLONG;  // ERROR_FILENAME_EXCED_RANGE
+  int error = 0;
+  EXPECT_FALSE(delete_file(over_long, error));
+  EXPECT_EQ(error, too_long) << to_utf8(error_message(error));
+  error = 0;
+  EXPECT_FALSE(open_file(over_long, FileAccess::Write, FileDisposition::CreateAlways, 0, error).valid());
+  EXPECT_EQ(error, too_long);
+  EXPECT_FALSE(rename_file(tmp.file("a"), over_long, error));
+  for (std::size_t n = 1; n <= 255; ++n)
+    ASSERT_EQ(test::read_file_bytes(tmp.path() / std::string(n, 'a')), std::to_string(n)) << n;
+}
+
+// Renaming to another case of the same name changes the name on disk (on
+// Windows, where both name one file, too).
+TEST_F(PlatformFile, RenamingToAnotherCaseChangesTheName) {
+  test::write_file_bytes(tmp.path() / "Case.txt", "kept");
+  int error = 0;
+  ASSERT_TRUE(rename_file(tmp.file("Case.txt"), tmp.file("CASE.txt"), error)) << to_utf8(error_message(error));
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(tmp.path())) {
+    const std::u8string n = e.path().filename().u8string();
+    names.emplace_back(n.begin(), n.end());
+  }
+  EXPECT_EQ(names, std::vector<std::string>{"CASE.txt"});
+  EXPECT_EQ(test::read_file_bytes(tmp.path() / "CASE.txt"), "kept");
 }
 
 // Share flags are enforced by Windows; POSIX has no mandatory sharing, so

@@ -10,7 +10,7 @@
 namespace zyl_tool {
 
 int list_checksums(const std::vector<std::string>& files, const std::function<std::string(const std::string&)>& sum) {
-  const std::vector<std::string> names = files.empty() ? std::vector<std::string>{"-"} : files;
+  const std::vector<std::string> names = files.empty() ? std::vector<std::string>{"-"} : expand_files(files);
   int status = 0;
   for (const std::string& name : names) {
     try {

@@ -105,6 +105,7 @@ int run_grep(Args& args) {
   }
   if (list) return 0;
 
+  rest = expand_files(rest);
   if (rest.empty()) rest.push_back("-");
   bool any = false, failed = false;
   for (const std::string& name : rest) {

@@ -31,6 +31,19 @@ std::unique_ptr<zyl::TStream> open_input(const std::string& name) {
   }
 }
 
+std::vector<std::string> expand_files(const std::vector<std::string>& args) {
+  std::vector<std::string> files;
+  for (const std::string& a : args) {
+    if (a == "-") {
+      files.push_back(a);
+      continue;
+    }
+    const std::vector<std::string> matches = zyl::platform::expand_file_argument(a);
+    files.insert(files.end(), matches.begin(), matches.end());
+  }
+  return files;
+}
+
 std::size_t read_some(zyl::TStream& in, void* buffer, std::size_t n) {
   return static_cast<std::size_t>(std::max(0, in.Read(buffer, static_cast<std::int32_t>(n))));
 }

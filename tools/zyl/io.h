@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/stream.h"
 
@@ -16,6 +17,10 @@ namespace zyl_tool {
 // writing can be read. Raises std::runtime_error "cannot open NAME: reason".
 // A read error later raises zyl::EReadError.
 std::unique_ptr<zyl::TStream> open_input(const std::string& name);
+
+// The FILE arguments with wildcards expanded where the shell leaves that to
+// the program (Windows; see platform::expand_file_argument). "-" stays.
+std::vector<std::string> expand_files(const std::vector<std::string>& args);
 
 // Reads up to n bytes from an input; fewer only at its end.
 std::size_t read_some(zyl::TStream& in, void* buffer, std::size_t n);

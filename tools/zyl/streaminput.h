@@ -9,8 +9,9 @@
 
 namespace zyl_tool {
 
-// files holds the command's positional arguments: none (standard input) or
-// one (see open_input). Raises UsageError for more than one.
-std::unique_ptr<zyl::TStream> open_input_stream(const std::vector<std::string>& files);
+// arguments holds the command's positional arguments: none (standard input)
+// or one FILE (see open_input; wildcards expanded as expand_files does).
+// Raises UsageError for more than one file.
+std::unique_ptr<zyl::TStream> open_input_stream(const std::vector<std::string>& arguments);
 
 }  // namespace zyl_tool

@@ -55,7 +55,7 @@ TEST(ToolCli, EveryMessageNamesItsCommand) {
 // Also where the C run time reports a failed write only through the
 // stream's error flag (Windows).
 TEST(ToolCli, FailedOutputIsAnError) {
-  if (!std::filesystem::exists(full_device())) GTEST_SKIP() << "needs " << full_device();
+  if (!kWindows && !std::filesystem::exists(full_device())) GTEST_SKIP() << "needs " << full_device();
   for (const char* args : {"--help", "--version", "demo", "crc32", "tags", "scramble", "lines --mode 0"}) {
     SCOPED_TRACE(args);
     const ToolResult r = run_tool(args, "<a>x</a>", full_device());

@@ -169,16 +169,6 @@ bool rename_file(const String& OldName, const String& NewName, int& Error) {
   return true;
 }
 
-bool replace_file(const String& Source, const String& Target, int& Error) {
-  std::string from, to;
-  if (!os_name(Source, from, Error) || !os_name(Target, to, Error)) return false;
-  if (::rename(from.c_str(), to.c_str()) != 0) {
-    Error = errno;
-    return false;
-  }
-  return true;
-}
-
 String error_message(int Error) { return from_utf8(std::strerror(Error)); }
 
 }  // namespace zyl::platform

@@ -225,16 +225,6 @@ bool rename_file(const String& OldName, const String& NewName, int& Error) {
   return true;
 }
 
-bool replace_file(const String& Source, const String& Target, int& Error) {
-  std::wstring from, to;
-  if (!wide_name(Source, from, Error) || !wide_name(Target, to, Error)) return false;
-  if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Error = last_error();
-    return false;
-  }
-  return true;
-}
-
 String error_message(int Error) {
   wchar_t* text = nullptr;
   const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |

@@ -126,6 +126,9 @@ bool TFileStream::refill_reads(int& Error) {
   FMode = BufferMode::Empty;
   const std::int64_t n = platform::read_file(FHandle, FBuffer.data(), kBufferSize, Error);
   if (n <= 0) return false;
+  // Bytes read before a failure are handed out first; the next read from
+  // the OS meets the failure again.
+  Error = 0;
   FMode = BufferMode::Reading;
   FBufLen = static_cast<std::int32_t>(n);
   return true;

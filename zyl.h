@@ -16,6 +16,7 @@
 #include "ZYL_stringl/ZYL_stringl.h"
 #include "ZYL_dstruct/ZYL_dstruct.h"
 #include "ZYL_streams/ZYL_streams.h"
+#include "ZYL_zylcolors/ZYL_zylcolors.h"
 
 namespace zyl {
 using namespace ZYL_zylbase;
@@ -23,4 +24,5 @@ using namespace ZYL_univconst;
 using namespace ZYL_stringl;
 using namespace ZYL_dstruct;
 using namespace ZYL_streams;
+using namespace ZYL_zylcolors;
 }  // namespace zyl

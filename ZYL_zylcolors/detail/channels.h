@@ -32,12 +32,26 @@ inline Extended clamp_to(Extended x, Extended lo, Extended hi) noexcept {
   return x > hi ? hi : x;
 }
 
+// Rounding to the nearest integer, ties to even, of a value inside the
+// int64 range (the unit rounds to nearest: see platform/fpu.h). On x86 one
+// fistp instruction: the library call would cost more than the arithmetic
+// around it.
+inline std::int64_t round_even(Extended x) noexcept {
+#if defined(__i386__) || defined(__x86_64__)
+  std::int64_t n;
+  __asm__("fistpll %0" : "=m"(n) : "t"(x) : "st");
+  return n;
+#else
+  return std::llrint(x);
+#endif
+}
+
 // Truncation towards zero of a value inside the int64 range (callers keep
-// their values inside it). Rounds to nearest with the x87 unit's own rounding
-// (no change of the control word, which costs far more than the rounding),
+// their values inside it). Rounds to nearest with the unit's own rounding
+// (changing the control word to truncate costs far more than the rounding),
 // then steps back when that went away from zero.
 inline std::int64_t trunc_ext(Extended x) noexcept {
-  std::int64_t n = std::llrint(x);
+  std::int64_t n = round_even(x);
   if (x >= 0) {
     if (static_cast<Extended>(n) > x) --n;
   } else if (static_cast<Extended>(n) < x) {
@@ -45,10 +59,6 @@ inline std::int64_t trunc_ext(Extended x) noexcept {
   }
   return n;
 }
-
-// Rounding to the nearest integer, ties to even, of a value inside the
-// int64 range (the unit rounds to nearest: see platform/fpu.h).
-inline std::int64_t round_even(Extended x) noexcept { return std::llrint(x); }
 
 // round_even for values that may be NaN or far outside the channel range
 // (results of nonsense arguments): NaN gives 0, the rest is clamped to

@@ -242,6 +242,21 @@ TEST(ColorArray, NearestColorEqualsThePlainDistanceLoop) {
       ASSERT_EQ(d, best);
     }
   }
+  // Short arrays and arrays of few distinct colours: ties everywhere, in
+  // whole blocks of sixteen and in the positions after them.
+  for (int n : {1, 2, 15, 16, 17, 31, 32, 33, 47}) {
+    a.Resize(n);
+    for (int round = 0; round < 50; ++round) {
+      for (int i = 1; i <= n; ++i) a.SetColorElem(i, (gen() % 4) * 0x404040);
+      const TColor cl = (gen() % 5) * 0x303030;
+      int best_pos = 1;
+      double best = 1;
+      for (int i = 1; i <= n; ++i)
+        if (RGBColorDistance(cl, a.GetColorElem(i)) < best) best = RGBColorDistance(cl, a.GetColorElem(i)), best_pos = i;
+      ASSERT_EQ(a.ColorToIndex(cl, d), best_pos) << "n " << n;
+      ASSERT_EQ(d, best);
+    }
+  }
 }
 
 TEST(ColorArray, CopyFromClampsExchangesAndSkips) {

@@ -45,12 +45,13 @@ int run_gradient(Args& args) {
   const auto levels = static_cast<std::int32_t>(parse_long("--levels", levels_text, 0, 1000000));
   const auto size = static_cast<std::int32_t>(parse_long("--size", size_text, 1, 65536));
   const auto height = static_cast<std::uint32_t>(parse_long("--height", height_text, 1, 4096));
+  const double gamma = log ? parse_gamma(gamma_text) : 0;
   if (!zyl::platform::png_available()) throw zyl::platform::EPngError(u"PNG output not available in this build");
 
   zyl::TColorArray colors(nullptr);
   colors.Resize(size);
   colors.FillByInterpolation(levels, keys);
-  if (log) colors.LogTransform(parse_gamma(gamma_text));
+  if (log) colors.LogTransform(gamma);
   save_picture(out, gradient_strip(colors, height));
   return 0;
 }

@@ -20,8 +20,8 @@ TColor Interpolate3Colors(TColor c1, TColor c2, TColor c3, double frac) {
   zyl::platform::ExtendedPrecisionScope extended;
   const Extended f = clamp_to(frac, 0, 1);
   // The fraction is handed on as a double, as a call of InterpolateColor would.
-  if (f > 0.5L) return blend_colors(c2, c3, static_cast<double>((f - 0.5L) * 2));
-  return blend_colors(c1, c2, static_cast<double>(f * 2));
+  if (f > 0.5L) return blend_colors(c2, c3, round_to_double((f - 0.5L) * 2));
+  return blend_colors(c1, c2, round_to_double(f * 2));
 }
 
 TColor MeanColor(TColor c1, TColor c2) { return InterpolateColor(c1, c2, 0.5); }
@@ -50,7 +50,7 @@ TColor ColorToGrayColor(TColor Color) { return RGBtoGrayColor(red_of(Color), gre
 
 double RGBColorDistance(TColor c1, TColor c2) {
   zyl::platform::ExtendedPrecisionScope extended;
-  return static_cast<double>(std::sqrt(static_cast<Extended>(squared_distance(c1, c2)) / 195075));
+  return round_to_double(std::sqrt(static_cast<Extended>(squared_distance(c1, c2)) / 195075));
 }
 
 }  // namespace ZYL_zylcolors

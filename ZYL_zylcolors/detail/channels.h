@@ -26,6 +26,14 @@ constexpr TColor rgb_color(std::int64_t r, std::int64_t g, std::int64_t b) noexc
                              ((static_cast<std::uint64_t>(b) & 0xFF) << 16));
 }
 
+// x rounded to double. A cast alone may keep the extended value on i686,
+// where the C++ compiler evaluates with the x87 unit's excess precision and
+// rounds only when a value goes to memory; the volatile store makes it go.
+inline double round_to_double(Extended x) noexcept {
+  volatile double d = static_cast<double>(x);
+  return d;
+}
+
 // x clamped to [lo, hi]; NaN gives lo.
 inline Extended clamp_to(Extended x, Extended lo, Extended hi) noexcept {
   if (!(x >= lo)) return lo;

@@ -32,7 +32,7 @@ void fill_gradient(std::span<TColor> out, std::int32_t DiscreteLevels, std::span
     if (k < 0) k = 0;
     if (k >= a) k = a - 1;
     const Extended t = static_cast<Extended>(a * b) / n - k;
-    const double frac = static_cast<double>(clamp_to(t, 0, 1));
+    const double frac = round_to_double(clamp_to(t, 0, 1));
     out[static_cast<std::size_t>(i - 1)] = blend_colors(keys[static_cast<std::size_t>(k)],
                                                         keys[static_cast<std::size_t>(k + 1)], frac);
   }

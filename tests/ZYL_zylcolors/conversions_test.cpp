@@ -8,9 +8,11 @@
 #include <limits>
 
 #include "platform/random.h"
+#include "ZYL_zylcolors/colorarray.h"
 #include "ZYL_zylcolors/colorblend.h"
 #include "ZYL_zylcolors/colorhex.h"
 #include "ZYL_zylcolors/colormodels.h"
+#include "ZYL_zylcolors/keycolors.h"
 #include "ZYL_zylcolors/randomcolor.h"
 #include "ZYL_zylcolors/wavelength.h"
 
@@ -283,7 +285,14 @@ TEST(ColorModels, ResultsAreBitIdenticalAcrossTargets) {
       fold(HSItoColor(h, s, 0.3));
     }
   for (int w = 370; w < 790; ++w) fold(WavelengthToColor(w, 0.8));
-  EXPECT_EQ(hash, 0x0CF2395BC0F71CC4u) << std::hex << hash;
+  TColorArray gradient(nullptr);
+  gradient.Resize(997);
+  for (int levels : {0, 7}) {
+    gradient.FillByInterpolation(levels, ColorArray_Rainbow);
+    gradient.LogTransform(0.3);
+    for (int i = 1; i <= 997; ++i) fold(gradient.GetColorElem(i));
+  }
+  EXPECT_EQ(hash, 0x9A0E47B33632D7E4u) << std::hex << hash;
 }
 
 }  // namespace

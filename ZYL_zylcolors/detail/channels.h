@@ -29,9 +29,14 @@ constexpr TColor rgb_color(std::int64_t r, std::int64_t g, std::int64_t b) noexc
 // x rounded to double. A cast alone may keep the extended value on i686,
 // where the C++ compiler evaluates with the x87 unit's excess precision and
 // rounds only when a value goes to memory; the volatile store makes it go.
+// Elsewhere doubles live in SSE registers and the cast rounds.
 inline double round_to_double(Extended x) noexcept {
+#if defined(__i386__)
   volatile double d = static_cast<double>(x);
   return d;
+#else
+  return static_cast<double>(x);
+#endif
 }
 
 // x clamped to [lo, hi]; NaN gives lo.

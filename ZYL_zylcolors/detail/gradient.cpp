@@ -16,25 +16,40 @@ void fill_gradient(std::span<TColor> out, std::int32_t DiscreteLevels, std::span
     std::fill(out.begin(), out.end(), keys[0]);
     return;
   }
-  const Extended band_width = DiscreteLevels > 0 ? static_cast<Extended>(n) / DiscreteLevels : 0;
-  for (std::int64_t i = 1; i <= n; ++i) {
-    std::int64_t b = i;
-    if (DiscreteLevels > 0) {
-      const std::int64_t c = round_even(static_cast<Extended>(i) / n * DiscreteLevels);
-      b = round_even(c * band_width);
-    }
-    // truncate(a * (b - 1) / N): the extended quotient of two integers never
-    // lies on the other side of an integer than the exact one, so integer
-    // division gives the same. A band rounded down to b = 0 would give a
-    // negative k when there are more key colours than positions: it takes
-    // the first key colour instead of reading before the keys.
-    std::int64_t k = a * (b - 1) / n;
-    if (k < 0) k = 0;
-    if (k >= a) k = a - 1;
+  // The colour of gradient position b, whose key colours start at k.
+  const auto colour_at = [&](std::int64_t b, std::int64_t k) {
     const Extended t = static_cast<Extended>(a * b) / n - k;
     const double frac = round_to_double(clamp_to(t, 0, 1));
-    out[static_cast<std::size_t>(i - 1)] = blend_colors(keys[static_cast<std::size_t>(k)],
-                                                        keys[static_cast<std::size_t>(k + 1)], frac);
+    return blend_colors(keys[static_cast<std::size_t>(k)], keys[static_cast<std::size_t>(k + 1)], frac);
+  };
+  // k = truncate(a * (b - 1) / N): the extended quotient of two integers
+  // never lies on the other side of an integer than the exact one, so
+  // integer division gives the same.
+  if (DiscreteLevels <= 0) {
+    // b = i: k and the remainder grow by a / N per position.
+    std::int64_t k = 0, rem = 0;
+    for (std::int64_t i = 1; i <= n; ++i) {
+      out[static_cast<std::size_t>(i - 1)] = colour_at(i, std::min(k, a - 1));
+      for (rem += a; rem >= n; rem -= n) ++k;
+    }
+    return;
+  }
+  // Bands: every position of a band has the same b, so the same colour.
+  const Extended band_width = static_cast<Extended>(n) / DiscreteLevels;
+  std::int64_t band_b = -1;
+  TColor band_colour = 0;
+  for (std::int64_t i = 1; i <= n; ++i) {
+    const std::int64_t c = round_even(static_cast<Extended>(i) / n * DiscreteLevels);
+    const std::int64_t b = round_even(c * band_width);
+    if (b != band_b) {
+      // A band rounded down to b = 0 gives a negative k when there are more
+      // key colours than positions: it takes the first key colour instead
+      // of one from before the keys.
+      const std::int64_t k = std::clamp<std::int64_t>(a * (b - 1) / n, 0, a - 1);
+      band_b = b;
+      band_colour = colour_at(b, k);
+    }
+    out[static_cast<std::size_t>(i - 1)] = band_colour;
   }
 }
 

@@ -8,8 +8,10 @@
 
 namespace ZYL_zylcolors::detail {
 
-// truncate(x + (y - x) * frac) for one channel; frac in [0, 1].
+// truncate(x + (y - x) * frac) for one channel; frac in [0, 1]. Equal
+// channels give x exactly, without the arithmetic.
 inline std::int64_t blend_channel(int x, int y, double frac) noexcept {
+  if (x == y) return x;
   return trunc_ext(x + static_cast<Extended>(y - x) * frac);
 }
 

@@ -37,6 +37,8 @@ TEST_F(ColorArrayFile, StoreWritesTheExactFormat) {
   a.SetColorElem(1, 0x000000FF);
   a.SetColorElem(2, 0x00FF0000);
   a.SetColorElem(3, 0xFEDCBA98);
+  int changes = 0;
+  a.OnChange = [&](zyl::TObject*) { ++changes; };
   struct {
     int first, last;
     std::string bytes;
@@ -58,6 +60,7 @@ TEST_F(ColorArrayFile, StoreWritesTheExactFormat) {
     f.CloseFile();
     EXPECT_EQ(bytes_of("open.txt"), c.bytes);
   }
+  EXPECT_EQ(changes, 0) << "writing fires no OnChange";
   TColorArray big(nullptr);
   ASSERT_TRUE(big.StoreOnFile(10, 5, tmp.file("big.txt")));
   EXPECT_EQ(bytes_of("big.txt").substr(0, 6), "5 10\r\n");

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <random>
 #include <set>
 #include <vector>
@@ -165,6 +166,47 @@ TEST(ColorArray, ResizeBeyondMemoryRaisesTheComponentError) {
   } catch (const ZYL_zylbase::EZYLColArrayError& e) {
     EXPECT_EQ(e.Message(), u"Component \"Palette\": not enough memory");
     EXPECT_EQ(a.Size(), 1000);
+  }
+}
+
+// Which operations fire OnChange, and how often: every row of the
+// interface table.
+TEST(ColorArray, ChangeEventsOfEveryOperation) {
+  TColorArray other(nullptr);
+  other.Resize(5);
+  struct Row {
+    const char* label;
+    std::function<void(TColorArray&)> op;
+    int changes;
+  } rows[] = {
+      {"Assign", [&](TColorArray& a) { a.Assign(&other); }, 0},
+      {"AssignTo", [&](TColorArray& a) { a.AssignTo(&other); }, 0},
+      {"IsEqual", [&](TColorArray& a) { (void)a.IsEqual(&other); }, 0},
+      {"GetColorElem", [](TColorArray& a) { (void)a.GetColorElem(3); }, 0},
+      {"SetColorElem in range", [](TColorArray& a) { a.SetColorElem(3, 1); }, 1},
+      {"SetColorElem out of range", [](TColorArray& a) { a.SetColorElem(11, 1); }, 0},
+      {"SetSize to another size", [](TColorArray& a) { a.SetSize(12); }, 1},
+      {"SetSize to the same size", [](TColorArray& a) { a.SetSize(10); }, 0},
+      {"Resize to another size", [](TColorArray& a) { (void)a.Resize(3); }, 1},
+      {"Resize to 0", [](TColorArray& a) { (void)a.Resize(0); }, 0},
+      {"Fill", [](TColorArray& a) { a.Fill(7); }, 1},
+      {"FillByInterpolation", [](TColorArray& a) { a.FillByInterpolation(3, ColorArray_Geo1); }, 1},
+      {"LogTransform", [](TColorArray& a) { a.LogTransform(0.5); }, 1},
+      {"ColorToIndex", [](TColorArray& a) { double d; (void)a.ColorToIndex(5, d); }, 0},
+      {"CopyFrom", [&](TColorArray& a) { a.CopyFrom(&other, 1, 5, 2); }, 1},
+      {"MirrorColors", [](TColorArray& a) { a.MirrorColors(); }, 1},
+      {"InvertColors", [](TColorArray& a) { a.InvertColors(); }, 1},
+      {"ReverseRGB", [](TColorArray& a) { a.ReverseRGB(); }, 1},
+      {"Backup", [](TColorArray& a) { a.Backup(); }, 0},
+      {"Restore", [](TColorArray& a) { a.Restore(); }, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    TColorArray a(nullptr);
+    a.Resize(10);
+    ChangeCounter changes(a);
+    row.op(a);
+    EXPECT_EQ(changes.count, row.changes);
   }
 }
 

@@ -6,10 +6,13 @@
 #include <cctype>
 #include <fstream>
 #include <map>
+#include <span>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "ZYL_zylcolors/colortables.h"
+#include "ZYL_zylcolors/keycolors.h"
 
 using namespace ZYL_zylcolors;
 
@@ -152,6 +155,36 @@ TEST(ColorTables, NameLookupReturnsTheFirstEqualEntry) {
     const auto at = std::find(AllZYLColorNames.begin(), AllZYLColorNames.end(), name) - AllZYLColorNames.begin();
     ASSERT_LE(static_cast<std::size_t>(at), i);
     EXPECT_EQ(AllZYLColors[static_cast<std::size_t>(at)], AllZYLColors[i]);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The predefined key-colour sets, written red first as they are published.
+TEST(KeyColors, EverySetHoldsItsPublishedColors) {
+  const struct {
+    const char* name;
+    std::span<const TColor> colors;
+    const char* rgb;
+  } sets[] = {
+      {"Geo1", ColorArray_Geo1, "BDD2DE 639F63 88BA89 ADCFA7 D2E5C5 F5F1CB EACE96 D8AE6C BD8635 946542 FCFAF0"},
+      {"Geo2", ColorArray_Geo2, "7FAEDF 8CB6DE 9BBEE3 ADC9E2 BBCCDC ACBB90 C6C999 DAD7A4 DAC8A1 C5B69A C8AC96"},
+      {"Geo3", ColorArray_Geo3, "2B8AFF 439CFF 61AFFF 89CAFF A8D1F9 85A84A C2CA5D F4ED74 F4C76D C09C5F C78556"},
+      {"Rainbow", ColorArray_Rainbow, "200040 600080 0012EF 006EF5 00F4FF 18FF00 FFF600 FFC100 FF1300 8D0000 400000"},
+      {"Circle", ColorArray_Circle, "FF0000 FFFF00 00FF00 00FFFF 0000FF FF00FF FF0000"},
+      {"MorgenStemning", ColorArray_MorgenStemning, "000000 0E2F4E 802874 C21B71 EF614C FFFB2A FFFFFF"},
+      {"Contrast", ColorArray_Contrast,
+       "000000 0000FF 008000 FF0000 FF8000 808080 804040 FF00FF 000080 00FF00 18CDC5 008080 8000FF EEE141 800080 "
+       "FF0080"},
+  };
+  for (const auto& set : sets) {
+    SCOPED_TRACE(set.name);
+    std::istringstream words(set.rgb);
+    std::vector<TColor> expected;
+    for (std::string w; words >> w;) expected.push_back(rrggbb(static_cast<std::uint32_t>(std::stoul(w, nullptr, 16))));
+    EXPECT_EQ(std::vector<TColor>(set.colors.begin(), set.colors.end()), expected);
   }
 }
 

@@ -17,6 +17,7 @@
 #include "ZYL_dstruct/ZYL_dstruct.h"
 #include "ZYL_streams/ZYL_streams.h"
 #include "ZYL_htmlsupport/ZYL_htmlsupport.h"
+#include "ZYL_zylcolors/ZYL_zylcolors.h"
 #include "ZYL_filesys/ZYL_filesys.h"
 #include "ZYL_cpuid/ZYL_cpuid.h"
 
@@ -27,6 +28,7 @@ using namespace ZYL_stringl;
 using namespace ZYL_dstruct;
 using namespace ZYL_streams;
 using namespace ZYL_htmlsupport;
+using namespace ZYL_zylcolors;
 using namespace ZYL_filesys;
 using namespace ZYL_cpuid;
 }  // namespace zyl

@@ -73,4 +73,8 @@ struct DemoRegistration {
 
 std::vector<DemoSection> demo_sections();
 
+// The program's own name as it was started (argument 0), for commands that
+// put files beside the program.
+const std::string& program_path();
+
 }  // namespace zyl_tool

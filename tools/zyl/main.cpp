@@ -26,6 +26,11 @@ std::vector<DemoSection>& demo_registry() {
   return r;
 }
 
+std::string& program_path_storage() {
+  static std::string path;
+  return path;
+}
+
 void print_help() {
   std::printf("usage: zyl COMMAND [ARGS...]\n\ncommands:\n");
   std::vector<Command> sorted = commands();
@@ -43,6 +48,8 @@ void print_help() {
 
 CommandRegistration::CommandRegistration(Command c) { registry().push_back(c); }
 const std::vector<Command>& commands() { return registry(); }
+
+const std::string& program_path() { return program_path_storage(); }
 
 DemoRegistration::DemoRegistration(DemoSection s) { demo_registry().push_back(s); }
 std::vector<DemoSection> demo_sections() {
@@ -154,6 +161,7 @@ int main(int argc, char** argv) {
   using namespace zyl_tool;
   set_binary_stdio();
   const std::vector<std::string> argument = zyl::platform::program_arguments(argc, argv);
+  if (!argument.empty()) program_path_storage() = argument[0];
   if (argument.size() < 2) {
     print_help();
     return 2;

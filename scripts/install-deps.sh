@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [native|win32|fuzz|bench]...
 set -euo pipefail
 
-want=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev)
+want=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev libxml2-utils)
 for kind in "$@"; do
   case "$kind" in
     native) ;;

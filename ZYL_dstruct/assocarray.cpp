@@ -38,6 +38,14 @@ std::int32_t leading_integer(const String& S) {
   return static_cast<std::int32_t>(v);
 }
 
+// The value as a double. The x87 unit (the 32-bit Windows target) may hand a
+// computed double back with extended precision; storing it rounds it to the
+// double every other target gets.
+Extended real_of(const Variant& v) {
+  volatile double d = v.AsReal();
+  return d;
+}
+
 }  // namespace
 
 TAssocArray::TAssocArray(zyl::TComponent* AOwner) : zyl::TComponent(AOwner) {
@@ -137,7 +145,7 @@ Extended TAssocArray::ResolveAsNumber(const String& Key) const {
     case zyl::varSmallint: case zyl::varInteger: case zyl::varSingle: case zyl::varDouble:
     case zyl::varCurrency: case zyl::varShortInt: case zyl::varByte: case zyl::varWord:
     case zyl::varLongWord: case zyl::varInt64: case zyl::varUInt64:
-      return v.AsReal();
+      return real_of(v);
     default:
       break;
   }

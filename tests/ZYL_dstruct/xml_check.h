@@ -4,6 +4,7 @@
 // byte-exact file tests stand in for it: the files are the same bytes.
 #pragma once
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>

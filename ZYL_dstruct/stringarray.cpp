@@ -136,7 +136,7 @@ void TStringArray::store_text(std::int32_t c, std::int32_t storage_row, std::str
     std::uint8_t* slot = FStgPool[(ref >> 16) - 1]->data() + ((ref & 0xFFFF) - 1);
     if (slot[0] >= n) {
       slot[0] = static_cast<std::uint8_t>(n);
-      std::memmove(slot + 1, s.data(), s.size());  // s may be this very slot
+      if (!s.empty()) std::memmove(slot + 1, s.data(), s.size());  // s may be this very slot
       return;
     }
   }
@@ -153,7 +153,7 @@ void TStringArray::store_text(std::int32_t c, std::int32_t storage_row, std::str
   const std::int32_t q = FFirstFree[static_cast<std::size_t>(p)];
   std::uint8_t* slot = FStgPool[static_cast<std::size_t>(p)]->data() + (q - 1);
   slot[0] = static_cast<std::uint8_t>(n);
-  std::memcpy(slot + 1, s.data(), s.size());
+  if (!s.empty()) std::memcpy(slot + 1, s.data(), s.size());
   ref = (static_cast<std::uint32_t>(p + 1) << 16) | static_cast<std::uint32_t>(q);
   FFirstFree[static_cast<std::size_t>(p)] = q + n + 1;
 }

@@ -46,7 +46,7 @@ TStringArray::TStringArray(zyl::TComponent* AOwner) : zyl::TComponent(AOwner) {
     FSortIx.resize(static_cast<std::size_t>(FRAllocated));
     FRowAttrib.assign(static_cast<std::size_t>(FRAllocated), 0);
     FColAttrib.assign(1, 0);
-    reset_sort_index(FNRow);
+    reset_sort_index();
     reset_pool();
   } catch (const std::bad_alloc&) {
     raise(u"Class TStringArray: failed to initialize (out of memory)");
@@ -227,7 +227,7 @@ std::int32_t TStringArray::GetAsInteger(std::int32_t c, std::int32_t r) const {
 
 void TStringArray::Clear() {
   for (auto& col : FPoiArray) std::fill(col.begin(), col.end(), 0u);
-  reset_sort_index(FNRow);
+  reset_sort_index();
   std::fill(FRowAttrib.begin(), FRowAttrib.end(), 0);
   std::fill(FColAttrib.begin(), FColAttrib.end(), 0);
   reset_pool();
@@ -258,8 +258,8 @@ bool TStringArray::RowEmpty(std::int32_t ARow) const {
 
 // -- Dimensions -------------------------------------------------------------------
 
-void TStringArray::reset_sort_index(std::int32_t rows) {
-  (void)rows;  // every allocated entry is reset, so rows added later start as identity too
+// Every allocated entry is reset, so rows added later start as identity too.
+void TStringArray::reset_sort_index() {
   for (std::size_t i = 0; i < FSortIx.size(); ++i) FSortIx[i] = static_cast<std::int32_t>(i + 1);
 }
 
@@ -303,7 +303,7 @@ bool TStringArray::Resize(std::int32_t Nc, std::int32_t Nr) {
   }
   FNCol = Nc;
   FNRow = Nr;
-  reset_sort_index(Nr);
+  reset_sort_index();
   Changed();
   return true;
 }
@@ -348,7 +348,7 @@ void TStringArray::SetSortOrder(std::int32_t ix, std::int32_t position) {
 }
 
 void TStringArray::UnSort() {
-  reset_sort_index(FNRow);
+  reset_sort_index();
   Changed();
 }
 
@@ -369,7 +369,7 @@ void TStringArray::CommitSorting() {
   }
   const std::vector<std::uint8_t> old_attrib(FRowAttrib.begin(), FRowAttrib.begin() + static_cast<std::ptrdiff_t>(rows));
   for (std::size_t i = 0; i < rows; ++i) FRowAttrib[i] = old_attrib[static_cast<std::size_t>(FSortIx[i]) - 1];
-  reset_sort_index(FNRow);
+  reset_sort_index();
   for (std::size_t i : repeated) {
     for (std::int32_t c = 0; c <= FNCol; ++c) {
       const AnsiString text(cell_text(c, static_cast<std::int32_t>(i + 1)));

@@ -271,7 +271,7 @@ class ZYL_API TStringArray : public zyl::TComponent {
   bool in_range(std::int32_t c, std::int32_t r) const noexcept {
     return c >= 0 && c <= FNCol && r >= 1 && r <= FNRow;
   }
-  void reset_sort_index(std::int32_t rows);
+  void reset_sort_index();
   void reset_pool();
   void commit_pending_sort();
   bool find_cell(const String& FindStr, bool MatchCase, bool Exact, std::int32_t ColLow, std::int32_t ColHigh,

@@ -5,9 +5,12 @@
 #pragma once
 
 #include "ZYL_dstruct/ascii85.h"
+#include "ZYL_dstruct/assocarray.h"
 #include "ZYL_dstruct/base64.h"
 #include "ZYL_dstruct/crc16.h"
 #include "ZYL_dstruct/crc32.h"
 #include "ZYL_dstruct/fifo.h"
 #include "ZYL_dstruct/rlencoder.h"
 #include "ZYL_dstruct/sha1.h"
+#include "ZYL_dstruct/stringaccu.h"
+#include "ZYL_dstruct/stringarray.h"

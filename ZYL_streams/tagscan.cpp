@@ -5,6 +5,7 @@
 
 #include "ZYL_streams/streamio.h"
 #include "ZYL_zylbase/detail/tagreader.h"
+#include "ZYL_zylbase/detail/textfilesource.h"
 #include "platform/bytereader.h"
 
 namespace ZYL_streams {
@@ -12,20 +13,7 @@ namespace {
 
 using zyl::detail::ContentsTail;
 using zyl::detail::TagElement;
-
-// An open text file as a character source: its end is tested before each read.
-class TextFileSource {
- public:
-  explicit TextFileSource(zyl::TextFile& F) : FFile(F) {}
-  bool next(zyl::Char& c) {
-    if (FFile.Eof()) return false;
-    c = FFile.ReadChar();
-    return true;
-  }
-
- private:
-  zyl::TextFile& FFile;
-};
+using zyl::detail::TextFileSource;
 
 template <class Source>
 std::int32_t read_next_tag(Source& Src, ContentsTail Tail, std::span<const String> Tags, String& Attributes,

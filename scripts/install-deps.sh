@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [native|win32|fuzz|bench]...
 set -euo pipefail
 
-want=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev libpng-dev x11-common)
+want=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev libpng-dev x11-common libxml2-utils)
 for kind in "$@"; do
   case "$kind" in
     native) want+=(xvfb libgtk-3-0 python3 python3-html5lib) ;;

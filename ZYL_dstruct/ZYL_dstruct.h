@@ -8,6 +8,8 @@
 #include "ZYL_dstruct/base64.h"
 #include "ZYL_dstruct/crc16.h"
 #include "ZYL_dstruct/crc32.h"
+#include "ZYL_dstruct/featmatprops.h"
+#include "ZYL_dstruct/featmatrix.h"
 #include "ZYL_dstruct/fifo.h"
 #include "ZYL_dstruct/rlencoder.h"
 #include "ZYL_dstruct/sha1.h"

@@ -18,6 +18,21 @@ Class string_class_of(char16_t c, bool AllowExp, int DecPChar) {
   return class_of(static_cast<std::uint8_t>(c), AllowExp, DecPChar);
 }
 
+// The stream scanner's table, except that an exponent marker or its sign
+// followed by anything else (the end of the string included) ends the number
+// instead of failing it: "1E" is a complete number here.
+constexpr State kStringNext[9][cClasses] = {
+    {},
+    {kSep, kInt, kSign, kFailed, kStart, kFailed},
+    {kSep, kInt, kFailed, kFailed, kFailed, kFailed},
+    {kSep, kInt, kDone, kE, kDone, kDone},
+    {kFailed, kFrac, kDone, kE, kDone, kDone},
+    {kFailed, kFrac, kDone, kE, kDone, kDone},
+    {kFailed, kExp, kExpSign, kFailed, kFailed, kDone},
+    {kFailed, kExp, kFailed, kFailed, kFailed, kDone},
+    {kDone, kExp, kDone, kDone, kDone, kDone},
+};
+
 }  // namespace
 
 StringNumberScan scan_string_number(std::u16string_view S, int& Pos, bool AllowExp, int DecPChar) {
@@ -31,7 +46,7 @@ StringNumberScan scan_string_number(std::u16string_view S, int& Pos, bool AllowE
     ++Pos;
     if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
     const State prev = state;
-    state = kNext[state][string_class_of(c, AllowExp, DecPChar)];
+    state = kStringNext[state][string_class_of(c, AllowExp, DecPChar)];
     if (state == kExp) {
       if (prev != kExp) exponent = 0;
       exponent = std::min(exponent * 10 + (c - u'0'), zyl::detail::kFPNumExponentGuard + 1);

@@ -8,7 +8,9 @@
 // (ZYL_zylbase/detail/numberscan.h) over UTF-16 text from a 1-based
 // position, with two differences that make it a string scanner: only the
 // character 32 is a blank (tab, CR and LF end or fail a number like any other
-// character), and a position beyond the end reads as the letter "Z".
+// character), a position beyond the end reads as the letter "Z", and an
+// exponent marker or exponent sign followed by anything but a digit or sign
+// ends the number rather than failing it ("1E" reads as 1).
 //
 // Result for every input: the final state (9 done, -1 failed), the value (0
 // when failed, else the number text converted and limited to +-1.7e308) and

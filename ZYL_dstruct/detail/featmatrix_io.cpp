@@ -107,7 +107,7 @@ bool read_featdef(std::vector<std::unique_ptr<TFeatMatProps>>& Props,
     const String body = trimmed(rest);
     const std::size_t blank = body.find(u' ');
     const String key = body.substr(0, blank);
-    lines.push_back({feature, ZYL_stringl::StringIx(key, kPropKeys),
+    lines.push_back({feature, ZYL_stringl::StringIx(key, false, kPropKeys),
                      blank == String::npos ? String() : trimmed(std::u16string_view(body).substr(blank + 1))});
   }
   std::vector<std::unique_ptr<TFeatMatProps>> props;
@@ -120,7 +120,7 @@ bool read_featdef(std::vector<std::unique_ptr<TFeatMatProps>>& Props,
       case 1: p.SetFeatNum(whole_int(l.Value)); break;
       case 2: p.SetFeatName(l.Value); break;
       case 3: {
-        const int kind = ZYL_stringl::StringIx(l.Value, kKindIds);
+        const int kind = ZYL_stringl::StringIx(l.Value, false, kKindIds);
         p.SetFeatKind(kind == 0 ? TFeatKind::fkUndefined : static_cast<TFeatKind>(kind - 1));
         break;
       }
@@ -153,7 +153,7 @@ std::int32_t FeatureMatrixIO::read(TFeatureMatrix& M, zyl::TextFile& File) {
       const std::size_t blank = line.find(u' ');
       const String keyword = line.substr(1, blank == String::npos ? String::npos : blank - 1);
       const String rest = blank == String::npos ? String() : trimmed(std::u16string_view(line).substr(blank + 1));
-      const int section = ZYL_stringl::StringIx(keyword, kSections);
+      const int section = ZYL_stringl::StringIx(keyword, false, kSections);
       if (section == 1) {
         if (read_featdef(M.FFeatProps, M.FFeatVals, M.FNObjs, File, rest)) {
           M.FNFeats = static_cast<std::int32_t>(M.FFeatProps.size());

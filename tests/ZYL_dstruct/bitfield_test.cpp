@@ -76,15 +76,19 @@ TEST(BitKernels, EveryVariantMatchesTheDefinition) {
     for (std::size_t n : lengths) {
       for (std::size_t align = 0; align < 16; align += (n > 64 ? 5 : 1)) {
         SCOPED_TRACE("length " + std::to_string(n) + " alignment " + std::to_string(align));
-        const std::uint8_t* p = buffer.data() + align;
+        // The input ends where its heap block ends: the sanitizer build catches
+        // any read beyond.
+        const std::vector<std::uint8_t> exact(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(align + n));
+        const std::uint8_t* p = exact.data() + align;
         ASSERT_EQ(detail::popcount_bytes(p, n), detail::popcount_table(p, n));
         ASSERT_EQ(detail::first_nonzero(p, n), static_cast<std::size_t>(std::find_if(p, p + n, [](auto b) { return b != 0; }) - p));
         for (TLogicOp op : kOps) {
           std::vector<std::uint8_t> a(buffer.begin() + static_cast<std::ptrdiff_t>(align),
                                       buffer.begin() + static_cast<std::ptrdiff_t>(align + n));
-          detail::combine_bytes(a.data(), other.data() + (15 - align), n, op);
+          const std::vector<std::uint8_t> b(other.begin(), other.begin() + static_cast<std::ptrdiff_t>(15 - align + n));
+          detail::combine_bytes(a.data(), b.data() + (15 - align), n, op);
           for (std::size_t i = 0; i < n; ++i)
-            ASSERT_EQ(a[i], reference_op(buffer[align + i], other[15 - align + i], op)) << "byte " << i;
+            ASSERT_EQ(a[i], reference_op(buffer[align + i], b[15 - align + i], op)) << "byte " << i;
         }
       }
     }

@@ -1,6 +1,7 @@
 // zyl features [--csv] FILE: prints a saved feature matrix as a table (or as
 // CSV), with the feature names and kinds as a header; and the feature-matrix
 // section of "zyl demo".
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>

@@ -9,11 +9,9 @@
 #include "ZYL_dstruct/detail/featmatrix_io.h"
 #include "ZYL_dstruct/detail/featname_template.h"
 #include "ZYL_dstruct/detail/featvalue.h"
-#include "ZYL_dstruct/detail/strnumscan.h"
-#include "ZYL_zylbase/detail/numberscan.h"
-#include "platform/casemap.h"
 #include "ZYL_stringl/valuetext.h"
 #include "ZYL_zylbase/errors.h"
+#include "platform/casemap.h"
 #include "platform/datetime.h"
 #include "platform/numtext.h"
 #include "platform/savefile.h"
@@ -350,8 +348,7 @@ double TFeatureMatrix::GetFeatValDouble(std::int32_t fix, std::int32_t obj) cons
   if (!in_range(fix, obj)) return 0.0;
   const String& text = cell(fix, obj);
   if (!detail::is_float_text(text)) raise(u"feature is not a floating point number");
-  int pos = 1;
-  return detail::scan_string_number(text, pos, true, zyl::detail::kDecPoint).Value;
+  return detail::float_value(text);
 }
 
 void TFeatureMatrix::SetFeatValDouble(std::int32_t fix, std::int32_t obj, double FeatVal) {

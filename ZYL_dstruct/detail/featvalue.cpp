@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "ZYL_dstruct/detail/strnumscan.h"
+#include "ZYL_zylbase/detail/numberscan.h"
+
 namespace ZYL_dstruct::detail {
 namespace {
 
@@ -21,6 +24,18 @@ bool is_integer_text(std::u16string_view S) noexcept {
   if (S.size() == 1) return is_digit(S[0]);
   if (!is_digit(S[0]) && S[0] != u'+' && S[0] != u'-') return false;
   return std::all_of(S.begin() + 1, S.end(), is_digit);
+}
+
+bool is_float_text(std::u16string_view S) {
+  if (S.empty()) return false;
+  std::int32_t pos = 1;
+  const zyl::detail::StringNumber r = zyl::detail::scan_string_number(S, pos, true, zyl::detail::kDecPoint);
+  return r.ok && !r.long_exponent;
+}
+
+double float_value(std::u16string_view S) {
+  std::int32_t pos = 1;
+  return static_cast<double>(zyl::detail::scan_string_number(S, pos, true, zyl::detail::kDecPoint).value);
 }
 
 bool is_tristate_text(std::u16string_view S) noexcept {

@@ -1,4 +1,4 @@
-// Library: zyl / Package: ZYL_dstruct / Module: detail/strnumscan
+// Library: zyl / Package: ZYL_dstruct / Module: strnumscan
 #include "ZYL_dstruct/detail/strnumscan.h"
 
 #include <algorithm>
@@ -6,71 +6,69 @@
 
 #include "ZYL_zylbase/detail/numberscan.h"
 
-namespace ZYL_dstruct::detail {
+namespace zyl::detail {
 namespace {
 
-using namespace zyl::detail::fpnum;
+enum State : std::int8_t { kFailed = -1, kStart = 1, kSign, kInt, kSep, kFrac, kE, kExpSign, kExp, kDone };
+enum Class : std::uint8_t { cSep, cDigit, cSign, cE, cBlank, cOther };
 
-// The state-table column of one upper-cased character: the stream scanner's
-// classes, except that only the character 32 is a blank.
-Class string_class_of(char16_t c, bool AllowExp, int DecPChar) {
-  if (c > 0xFF || c == u'\t' || c == u'\r' || c == u'\n') return cOther;
-  return class_of(static_cast<std::uint8_t>(c), AllowExp, DecPChar);
-}
-
-// The stream scanner's table, except that an exponent marker or its sign
-// followed by anything else (the end of the string included) ends the number
-// instead of failing it: "1E" is a complete number here.
-constexpr State kStringNext[9][cClasses] = {
-    {},
-    {kSep, kInt, kSign, kFailed, kStart, kFailed},
-    {kSep, kInt, kFailed, kFailed, kFailed, kFailed},
-    {kSep, kInt, kDone, kE, kDone, kDone},
-    {kFailed, kFrac, kDone, kE, kDone, kDone},
-    {kFailed, kFrac, kDone, kE, kDone, kDone},
-    {kFailed, kExp, kExpSign, kFailed, kFailed, kDone},
-    {kFailed, kExp, kFailed, kFailed, kFailed, kDone},
-    {kDone, kExp, kDone, kDone, kDone, kDone},
+constexpr State kNext[9][6] = {
+    {},                                                  // (unused)
+    {kSep, kInt, kSign, kFailed, kStart, kFailed},       // 1 start
+    {kSep, kInt, kFailed, kFailed, kFailed, kFailed},    // 2 after the sign
+    {kSep, kInt, kDone, kE, kDone, kDone},               // 3 integer digits
+    {kFailed, kFrac, kDone, kE, kDone, kDone},           // 4 after the separator
+    {kFailed, kFrac, kDone, kE, kDone, kDone},           // 5 fraction digits
+    {kFailed, kExp, kExpSign, kFailed, kFailed, kDone},  // 6 after E
+    {kFailed, kExp, kFailed, kFailed, kFailed, kDone},   // 7 after the exponent sign
+    {kDone, kExp, kDone, kDone, kDone, kDone},           // 8 exponent digits
 };
+
+Class class_of(Char c, bool AllowExp, int DecPChar) {
+  if (c == u'.' && (DecPChar == kDecPoint || DecPChar == kDecEither)) return cSep;
+  if (c == u',' && (DecPChar == kDecComma || DecPChar == kDecEither)) return cSep;
+  if (c >= u'0' && c <= u'9') return cDigit;
+  if (c == u'+' || c == u'-') return cSign;
+  if (c == u'E') return AllowExp ? cE : cOther;
+  if (c == u' ') return cBlank;
+  return cOther;
+}
 
 }  // namespace
 
-StringNumberScan scan_string_number(std::u16string_view S, int& Pos, bool AllowExp, int DecPChar) {
-  StringNumberScan r;
+StringNumber scan_string_number(std::u16string_view S, std::int32_t& Pos, bool AllowExp, int DecPChar) {
   std::string text;
-  long exponent = 0;  // saturates just above the guard
+  long exponent = 0;  // the exponent digits read, saturating above the guard
   State state = kStart;
   do {
-    char16_t c = u'Z';
-    if (Pos >= 1 && static_cast<std::size_t>(Pos) <= S.size()) c = S[static_cast<std::size_t>(Pos - 1)];
+    // A position before the start counts as beyond the end: nothing is read there.
+    const bool inside = Pos >= 1 && static_cast<std::size_t>(Pos) <= S.size();
+    Char c = inside ? S[static_cast<std::size_t>(Pos) - 1] : u'Z';
+    if (c >= u'a' && c <= u'z') c = static_cast<Char>(c - 32);
     ++Pos;
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
     const State prev = state;
-    state = kStringNext[state][string_class_of(c, AllowExp, DecPChar)];
+    state = kNext[state][class_of(c, AllowExp, DecPChar)];
     if (state == kExp) {
       if (prev != kExp) exponent = 0;
-      exponent = std::min(exponent * 10 + (c - u'0'), zyl::detail::kFPNumExponentGuard + 1);
+      exponent = std::min(exponent * 10 + (c - u'0'), kFPNumExponentGuard + 1);
     }
-    // Blanks taken in the start state are not gathered: the conversion would
-    // ignore them anyway.
-    if (state != kDone && state != kFailed && c != u' ' && exponent <= zyl::detail::kFPNumExponentGuard)
+    // Blanks taken at the start are not part of the number.
+    if (state != kDone && state != kFailed && c != u' ' && exponent <= kFPNumExponentGuard)
       text.push_back(c == u',' ? '.' : static_cast<char>(c));
   } while (state != kDone && state != kFailed);
   --Pos;
-  r.State = state;
-  r.ExponentTooLarge = exponent > zyl::detail::kFPNumExponentGuard;
+
+  StringNumber r;
+  r.long_exponent = exponent > kFPNumExponentGuard;
   if (state == kFailed) return r;
+  r.ok = true;
+  // An exponent marker without digits adds nothing to the number before it.
+  if (!text.empty() && (text.back() == '+' || text.back() == '-')) text.pop_back();
+  if (!text.empty() && text.back() == 'E') text.pop_back();
   if (!text.empty() && text.back() == '.') text.push_back('0');
-  const long double v = zyl::detail::fpnum_text_value(text);
-  r.Value = static_cast<double>(std::clamp<long double>(v, -zyl::detail::kFPNumClamp, zyl::detail::kFPNumClamp));
+  const long double v = fpnum_text_value(text);
+  r.value = std::clamp<long double>(v, -kFPNumClamp, kFPNumClamp);
   return r;
 }
 
-bool is_float_text(std::u16string_view S) {
-  if (S.empty()) return false;
-  int pos = 1;
-  const StringNumberScan r = scan_string_number(S, pos, true, zyl::detail::kDecPoint);
-  return r.State == kDone && !r.ExponentTooLarge;
-}
-
-}  // namespace ZYL_dstruct::detail
+}  // namespace zyl::detail

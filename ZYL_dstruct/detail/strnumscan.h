@@ -1,48 +1,52 @@
-// Library: zyl / Package: ZYL_dstruct / Module: detail/strnumscan
+// Library: zyl / Package: ZYL_dstruct / Module: strnumscan (internal)
 //
-// Internal: the string number scanner that the data-structure containers use
-// to read numbers out of their stored texts (the feature matrix's double
-// values; the associative array's numeric read-out).
+// The string number scanner of the keyed containers and the feature matrix:
+// reads a floating-point number from a UTF-16 text, starting at a 1-based
+// position, one character at a time through a state machine. Each character
+// is upper-cased first; a position beyond the end reads as the letter "Z".
 //
-// It runs the free-format number state machine of the stream readers
-// (ZYL_zylbase/detail/numberscan.h) over UTF-16 text from a 1-based
-// position, with two differences that make it a string scanner: only the
-// character 32 is a blank (tab, CR and LF end or fail a number like any other
-// character), a position beyond the end reads as the letter "Z", and an
-// exponent marker or exponent sign followed by anything but a digit or sign
-// ends the number rather than failing it ("1E" reads as 1).
+//   state                  sep  digit  + or -  E              blank (32)  other
+//   1 start                 4     3      2     fail               1         fail
+//   2 after the sign        4     3     fail   fail              fail       fail
+//   3 integer digits        4     3      9     6 (9 if no exp)    9          9
+//   4 after the separator  fail   5      9     6 (9 if no exp)    9          9
+//   5 fraction digits      fail   5      9     6 (9 if no exp)    9          9
+//   6 after E              fail   8      7     fail              fail        9
+//   7 after exponent sign  fail   8     fail   fail              fail        9
+//   8 exponent digits       9     8      9     9                  9          9
 //
-// Result for every input: the final state (9 done, -1 failed), the value (0
-// when failed, else the number text converted and limited to +-1.7e308) and
-// Pos moved back by one, so it points at the character that ended the number.
-// ExponentTooLarge is set when the exponent digits read exceed 4200 in
-// magnitude; the gathered text then stops growing at that point, so the value
-// is that of the number cut short there.
+// The separator column (kDecPoint ".", kDecComma ",", kDecEither both, as in
+// zyl::detail::numberscan) is tested first. Only the blank (code 32) is a
+// blank: tabs and line ends are "other". Characters are gathered ("," as
+// ".") while the exponent digits read so far are at most 4200, so a long
+// exponent cannot grow the text; a gathered text ending in "." gets a "0".
+// A text ending in an exponent marker without digits ("1E", "1E+", which the
+// table accepts) is read as the number before the marker. The value is
+// clamped to +-1.7e308; a failed scan gives 0.
 //
-// Example:
-//   int pos = 1;
-//   auto r = scan_string_number(u"12.5e1;", pos, true, zyl::detail::kDecPoint);
-//   // r.State == 9, r.Value == 125.0, pos == 7 (at ";")
+// Afterwards Pos points at the character that ended the number (one past
+// the end of the text when the end ended it).
+//
+// Example: scan_string_number(u"12abc", pos = 1, true, kDecEither)
+//          ⇒ value 12, state 9, pos == 3 (at "a")
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
-namespace ZYL_dstruct::detail {
+#include "platform/hoststring.h"
 
-struct StringNumberScan {
-  int State = 0;                  // 9 success, -1 failed
-  double Value = 0.0;             // 0 when failed
-  bool ExponentTooLarge = false;  // the exponent digits exceeded 4200
+namespace zyl::detail {
+
+struct StringNumber {
+  Extended value = 0;        // the number read, clamped; 0 when the scan failed
+  bool ok = false;           // the scan ended in the success state (9)
+  bool long_exponent = false;  // the exponent digits exceeded 4200 in magnitude
 };
 
-// DecPChar: zyl::detail::kDecPoint, kDecComma or kDecEither.
-[[nodiscard]] StringNumberScan scan_string_number(std::u16string_view S, int& Pos, bool AllowExp, int DecPChar);
+// Scans S from the 1-based position Pos (see above) and advances Pos.
+// DecPChar is kDecPoint, kDecComma or kDecEither (numberscan.h).
+[[nodiscard]] StringNumber scan_string_number(std::u16string_view S, std::int32_t& Pos, bool AllowExp,
+                                              int DecPChar);
 
-// True when S, read from its first character with the exponent allowed and
-// "." as the only separator, forms a complete number whose exponent does not
-// exceed 4200 in magnitude; characters after the number are not examined.
-//   "1.5" "-2E3" " 7" "1." ".5" "12abc" => true;   "" "+" "E5" "1E5000" => false
-[[nodiscard]] bool is_float_text(std::u16string_view S);
-
-}  // namespace ZYL_dstruct::detail
+}  // namespace zyl::detail

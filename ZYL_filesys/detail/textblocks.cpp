@@ -32,10 +32,14 @@ std::size_t InputFile::read(char* Buffer, std::size_t Count) {
   return static_cast<std::size_t>(n);
 }
 
-std::string InputFile::read_at(std::int64_t Offset, std::size_t Count) {
+void InputFile::seek(std::int64_t Offset) {
   int error = 0;
   if (zyl::platform::seek_file(FHandle, Offset, zyl::TSeekOrigin::soBeginning, error) < 0)
     fail(u"Cannot seek in file", error);
+}
+
+std::string InputFile::read_at(std::int64_t Offset, std::size_t Count) {
+  seek(Offset);
   std::string bytes(Count, '\0');
   bytes.resize(read(bytes.data(), Count));
   return bytes;
@@ -46,18 +50,6 @@ std::int64_t InputFile::size() {
   const std::int64_t n = zyl::platform::file_size(FHandle, error);
   if (n < 0) fail(u"Cannot read file", error);
   return n;
-}
-
-std::string InputFile::read_rest() {
-  std::string bytes;
-  constexpr std::size_t kStep = 1 << 20;
-  for (;;) {
-    const std::size_t at = bytes.size();
-    bytes.resize(at + kStep);
-    const std::size_t n = read(bytes.data() + at, kStep);
-    bytes.resize(at + n);
-    if (n == 0) return bytes;
-  }
 }
 
 std::string_view LineChunks::next() {

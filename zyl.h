@@ -17,6 +17,7 @@
 #include "ZYL_dstruct/ZYL_dstruct.h"
 #include "ZYL_streams/ZYL_streams.h"
 #include "ZYL_filesys/ZYL_filesys.h"
+#include "ZYL_cpuid/ZYL_cpuid.h"
 
 namespace zyl {
 using namespace ZYL_zylbase;
@@ -25,4 +26,5 @@ using namespace ZYL_stringl;
 using namespace ZYL_dstruct;
 using namespace ZYL_streams;
 using namespace ZYL_filesys;
+using namespace ZYL_cpuid;
 }  // namespace zyl

@@ -1,12 +1,16 @@
 // Library: zyl / Package: ZYL_filesys
 //
-// The file system: path and file-name utilities and text-file utilities.
+// The file system: path and file-name utilities, text-file utilities,
+// system and disk information, file dates, passwords.
 #pragma once
 
 #include "ZYL_filesys/ascheader.h"
+#include "ZYL_filesys/filedates.h"
 #include "ZYL_filesys/filefind.h"
+#include "ZYL_filesys/password.h"
 #include "ZYL_filesys/pathnames.h"
 #include "ZYL_filesys/pathondisk.h"
+#include "ZYL_filesys/sysinfo.h"
 #include "ZYL_filesys/textfilelines.h"
 #include "ZYL_filesys/textfiletype.h"
 #include "ZYL_filesys/textsearch.h"

@@ -70,12 +70,6 @@ ZYL_API bool delete_file(const String& Name, int& Error);
 // False and Error on failure.
 ZYL_API bool rename_file(const String& OldName, const String& NewName, int& Error);
 
-// Moves Source to Target, replacing Target if it exists, in one step where
-// the file system allows (rename(2); MoveFileEx with REPLACE_EXISTING), so
-// readers see either the old or the new file, never a missing or partial one.
-// Both must be on the same volume. False and Error on failure.
-ZYL_API bool replace_file(const String& Source, const String& Target, int& Error);
-
 // The OS's text for an error number (the host's SysErrorMessage).
 ZYL_API String error_message(int Error);
 

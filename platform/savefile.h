@@ -1,8 +1,23 @@
 // Library: zyl / Package: platform / Module: savefile
 //
-// Saving a whole file by name without ever leaving a half-written file in
-// place of a good one: the bytes go to a temporary file beside the target,
-// which then replaces the target in one step (platform::replace_file).
+// Saving a whole file by name the way a user can rely on, on every target:
+//  - the bytes go to a temporary file beside the target (created exclusively,
+//    under a name nobody can predict), are flushed to the disk, and the
+//    temporary file then replaces the target in one step, so a failure or a
+//    power cut never leaves a half-written or empty file in place of a good one;
+//  - the saved file keeps what the target had: its permission bits, its owner
+//    and group where the process may set them (POSIX), its attributes and
+//    security (Windows); a new file gets what an ordinary create gives;
+//  - symbolic links are followed and the file they end at is saved, so the
+//    links stay links;
+//  - a file with several hard links keeps them: it is rewritten through
+//    itself once the new contents are complete in memory. That one path is
+//    not atomic, since replacing the file would detach the other names; if
+//    writing fails part way, the old contents are written back;
+//  - devices and pipes are written to as they are, never replaced;
+//  - what an ordinary open for writing refuses is refused, with nothing
+//    changed: a read-only file (POSIX: no owner write bit, or no write access;
+//    Windows: the read-only attribute) and a directory.
 //
 // Example:
 //   zyl::platform::save_file(u"listing.txt", "line 1\r\n");
@@ -17,8 +32,8 @@
 namespace zyl::platform {
 
 // Writes Bytes as the whole content of file Name (created or replaced).
-// Raises EInOutError with the OS error code on failure; the temporary file is
-// removed and the previous content of Name, if any, stays intact.
+// Raises EInOutError with the OS error code on failure; no temporary file
+// is left behind and the previous content of Name, if any, stays intact.
 ZYL_API void save_file(const String& Name, std::string_view Bytes);
 
 }  // namespace zyl::platform

@@ -161,14 +161,6 @@ bool rename_file(const String& OldName, const String& NewName, int& Error) {
   return true;
 }
 
-bool replace_file(const String& Source, const String& Target, int& Error) {
-  if (::rename(to_utf8(Source).c_str(), to_utf8(Target).c_str()) != 0) {
-    Error = errno;
-    return false;
-  }
-  return true;
-}
-
 String error_message(int Error) { return from_utf8(std::strerror(Error)); }
 
 }  // namespace zyl::platform

@@ -179,20 +179,6 @@ bool rename_file(const String& OldName, const String& NewName, int& Error) {
   return true;
 }
 
-bool replace_file(const String& Source, const String& Target, int& Error) {
-  const std::wstring from = win::widen_path(Source);
-  const std::wstring to = win::widen_path(Target);
-  if (from.empty() || to.empty()) {
-    Error = ERROR_INVALID_NAME;
-    return false;
-  }
-  if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Error = last_error();
-    return false;
-  }
-  return true;
-}
-
 String error_message(int Error) {
   wchar_t* text = nullptr;
   const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |

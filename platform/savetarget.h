@@ -1,0 +1,53 @@
+// Library: zyl / Package: platform / Module: savetarget
+//
+// The operating-system steps of a save by name (platform/savefile.h), which
+// is written once on top of them. Internal to the platform layer.
+//
+// Backends: platform/posix/savetarget.cpp and platform/win32/savetarget.cpp.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/file.h"
+#include "platform/hoststring.h"
+
+namespace zyl::platform::detail {
+
+// How the new contents reach the file a name stands for.
+enum class SaveRoute : std::uint8_t {
+  Create,   // nothing there yet: a temporary file becomes the new file
+  Replace,  // a regular file: a temporary file takes its place in one step
+  InPlace,  // a regular file with several hard links: rewritten through itself,
+            // because replacing it would detach the other names
+  Stream,   // a device or pipe: written to as it is, never replaced
+};
+
+struct SaveTarget {
+  String Path;  // the file to write: the name with symbolic links followed
+  SaveRoute Route = SaveRoute::Create;
+};
+
+// Follows symbolic links from Name to the file they end at and chooses the
+// route. Refuses (false, Error set, nothing touched) what an ordinary open
+// for writing would refuse: a read-only file (POSIX: no owner write bit, or
+// no write access for this process; Windows: the read-only attribute), a
+// directory, a loop of links.
+bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error);
+
+// Creates a new, empty file exclusively (never an existing one) in Target's
+// directory, under a name that cannot be predicted from outside. For
+// SaveRoute::Replace it already carries the target's permission bits and,
+// where the process may set them, its owner and group; for Create it gets
+// what an ordinary create gives. Invalid handle and Error on failure.
+FileHandle create_temporary_beside(const SaveTarget& Target, String& TempName, int& Error);
+
+// Flushes a file's data and size to the storage device.
+bool flush_to_disk(const FileHandle& File, int& Error);
+
+// Puts the complete, flushed, closed temporary file in Target's place in one
+// step and makes the change itself durable (the directory entry on POSIX,
+// write-through on Windows, which also keeps the replaced file's attributes
+// and security). False and Error on failure, Target unchanged.
+bool commit_temporary(const String& TempName, const SaveTarget& Target, int& Error);
+
+}  // namespace zyl::platform::detail

@@ -83,6 +83,8 @@ demo: build
 	cmake --build $(BUILD)/examples -j $(JOBS)
 	LD_LIBRARY_PATH=$(abspath $(DEMO_PREFIX))/lib $(BUILD)/examples/fifo_example
 	LD_LIBRARY_PATH=$(abspath $(DEMO_PREFIX))/lib $(DEMO_PREFIX)/bin/zyl demo
+	@if [ -n "$$DISPLAY" ]; then LD_LIBRARY_PATH=$(abspath $(DEMO_PREFIX))/lib $(BUILD)/examples/save_dialog; \
+	  else echo "(no display: the save dialog example was built but not run)"; fi
 
 # The tool's tour, run as the Windows program.
 demo-win32: build-win32

@@ -16,6 +16,7 @@
 #include "ZYL_stringl/ZYL_stringl.h"
 #include "ZYL_dstruct/ZYL_dstruct.h"
 #include "ZYL_streams/ZYL_streams.h"
+#include "ZYL_htmlsupport/ZYL_htmlsupport.h"
 #include "ZYL_filesys/ZYL_filesys.h"
 #include "ZYL_cpuid/ZYL_cpuid.h"
 
@@ -25,6 +26,7 @@ using namespace ZYL_univconst;
 using namespace ZYL_stringl;
 using namespace ZYL_dstruct;
 using namespace ZYL_streams;
+using namespace ZYL_htmlsupport;
 using namespace ZYL_filesys;
 using namespace ZYL_cpuid;
 }  // namespace zyl

@@ -1,7 +1,7 @@
 // Library: zyl / Package: ZYL_filesys
 //
-// The file system: path and file-name utilities, text-file utilities,
-// system and disk information, file dates, passwords.
+// The file system: path and file-name utilities, text-file utilities, system
+// and disk information, file dates, passwords.
 #pragma once
 
 #include "ZYL_filesys/ascheader.h"
@@ -14,3 +14,4 @@
 #include "ZYL_filesys/textfilelines.h"
 #include "ZYL_filesys/textfiletype.h"
 #include "ZYL_filesys/textsearch.h"
+#include "ZYL_filesys/univsavedialog.h"

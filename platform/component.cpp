@@ -27,6 +27,8 @@ TComponent* TComponent::Components(int Index) const noexcept {
 
 void TComponent::InsertComponent(TComponent* AComponent) {
   if (AComponent == nullptr || AComponent->FOwner == this) return;
+  for (const TComponent* c = this; c != nullptr; c = c->FOwner)
+    if (c == AComponent) throw EComponentError(u"A component cannot own itself or one of its owners");
   if (AComponent->FOwner != nullptr) AComponent->FOwner->RemoveComponent(AComponent);
   FComponents.push_back(AComponent);
   AComponent->FOwner = this;

@@ -15,9 +15,16 @@
 
 #include <vector>
 
+#include "platform/exceptions.h"
 #include "platform/object.h"
 
 namespace zyl {
+
+// A component operation that would break the ownership tree.
+class ZYL_API EComponentError : public Exception {
+ public:
+  using Exception::Exception;
+};
 
 class ZYL_API TComponent : public TPersistent {
  public:
@@ -35,7 +42,9 @@ class ZYL_API TComponent : public TPersistent {
   TComponent* Components(int Index) const noexcept;
 
   // Transfers ownership of AComponent to this component (removing it from
-  // its previous owner first).
+  // its previous owner first). A component cannot own itself or one of its
+  // own owners (the tree would free it twice): that raises EComponentError
+  // "A component cannot own itself or one of its owners" and changes nothing.
   void InsertComponent(TComponent* AComponent);
   // Releases ownership of AComponent without deleting it.
   void RemoveComponent(TComponent* AComponent);

@@ -2,11 +2,10 @@
 #include "platform/datetime.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <ctime>
 
 #include "platform/casemap.h"
+#include "platform/localclock.h"
 
 namespace zyl {
 namespace {
@@ -68,13 +67,8 @@ bool starts_with_ci(const String& f, std::size_t i, std::u16string_view what) {
 }  // namespace
 
 TDateTime Now() {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t t = std::chrono::system_clock::to_time_t(now);
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-  std::tm local{};
-  if (const std::tm* p = std::localtime(&t)) local = *p;
-  return encode_date_time(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                        local.tm_sec, static_cast<int>(ms < 0 ? ms + 1000 : ms));
+  const platform::LocalTime t = platform::local_time_now();
+  return encode_date_time(t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second, t.MilliSecond);
 }
 
 TDateTime encode_date_time(int Year, int Month, int Day, int Hour, int Minute, int Second, int MilliSecond) {
@@ -85,30 +79,48 @@ TDateTime encode_date_time(int Year, int Month, int Day, int Hour, int Minute, i
   return days >= 0 ? days + time : days - time;
 }
 
-void decode_date_time(TDateTime Value, int& Year, int& Month, int& Day, int& Hour, int& Minute, int& Second,
-                    int& MilliSecond) {
+namespace {
+
+// A TDateTime split into its day (days from 1970-01-01) and the time of day
+// in milliseconds, rounded to the millisecond. Rounding up to midnight moves
+// to the next calendar day, which is day + 1 also before 1899-12-30 (the
+// day of -1.99999999999 is 1899-12-29, so it rounds to 1899-12-30).
+struct DayAndTime {
+  long long day;
+  long long ms;
+};
+
+DayAndTime split_date_time(TDateTime Value) {
   if (std::isnan(Value)) Value = 0;
   Value = std::clamp(Value, -kMaxDays, kMaxDays);
-  double whole = std::trunc(Value);
-  long long ms = std::llround(std::fabs(Value - whole) * 86400000.0);
-  if (ms >= 86400000) {  // rounded up to the next midnight
-    ms -= 86400000;
-    whole += Value >= 0 ? 1 : -1;
+  const double whole = std::trunc(Value);
+  DayAndTime r{static_cast<long long>(whole) - kEpochShift, std::llround(std::fabs(Value - whole) * 86400000.0)};
+  if (r.ms >= 86400000) {
+    r.ms -= 86400000;
+    r.day += 1;
   }
+  return r;
+}
+
+}  // namespace
+
+void decode_date_time(TDateTime Value, int& Year, int& Month, int& Day, int& Hour, int& Minute, int& Second,
+                    int& MilliSecond) {
+  const DayAndTime t = split_date_time(Value);
   long long y;
-  civil_from_days(static_cast<long long>(whole) - kEpochShift, y, Month, Day);
+  civil_from_days(t.day, y, Month, Day);
   Year = static_cast<int>(y);
-  Hour = static_cast<int>(ms / 3600000);
-  Minute = static_cast<int>(ms / 60000 % 60);
-  Second = static_cast<int>(ms / 1000 % 60);
-  MilliSecond = static_cast<int>(ms % 1000);
+  Hour = static_cast<int>(t.ms / 3600000);
+  Minute = static_cast<int>(t.ms / 60000 % 60);
+  Second = static_cast<int>(t.ms / 1000 % 60);
+  MilliSecond = static_cast<int>(t.ms % 1000);
 }
 
 String FormatDateTime(const String& Format, TDateTime Value) {
   int y, mo, d, h, mi, s, ms;
   decode_date_time(Value, y, mo, d, h, mi, s, ms);
-  const double clamped = std::isnan(Value) ? 0 : std::clamp(Value, -kMaxDays, kMaxDays);
-  const long long day_number = static_cast<long long>(std::trunc(clamped)) - kEpochShift;
+  // The weekday of the rounded date, the one printed.
+  const long long day_number = split_date_time(Value).day;
   const int weekday = static_cast<int>(((day_number % 7) + 7 + 4) % 7);  // 1970-01-01 was a Thursday
 
   // A 12-hour marker anywhere in the pattern switches the hours to 12-hour form.

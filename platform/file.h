@@ -49,10 +49,16 @@ class ZYL_API FileHandle {
 ZYL_API FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disposition,
                              std::uint16_t ShareMode, int& Error);
 
-// Each returns -1 and sets Error on failure.
+// Move up to Count bytes and return how many moved (read_file: fewer at the
+// end of the file). When the OS fails part way, Error is set and the result
+// is the count moved before the failure, or -1 when nothing moved; Error
+// stays untouched otherwise.
 ZYL_API std::int64_t read_file(const FileHandle& File, void* Buffer, std::int64_t Count, int& Error);
 ZYL_API std::int64_t write_file(const FileHandle& File, const void* Buffer, std::int64_t Count,
                                 int& Error);
+
+// Each returns -1 and sets Error on failure. A failed seek leaves the file
+// position where it was.
 ZYL_API std::int64_t seek_file(const FileHandle& File, std::int64_t Offset, TSeekOrigin Origin,
                                int& Error);
 ZYL_API std::int64_t file_size(const FileHandle& File, int& Error);

@@ -15,6 +15,10 @@ String quoted_reason(const String& Name, int Error) {
   return u"\"" + Name + u"\". " + platform::error_message(Error);
 }
 
+[[noreturn]] void raise_read_error(int Error) {
+  throw EReadError(u"Stream read error: " + platform::error_message(Error));
+}
+
 }  // namespace
 
 TFileStream::TFileStream(const String& AFileName, std::uint16_t Mode) : FFileName(AFileName) {
@@ -60,11 +64,14 @@ void TFileStream::flush_writes() {
   if (FMode != BufferMode::Writing) return;
   const std::int32_t pending = FBufIdx;
   FMode = BufferMode::Empty;
-  FBufStart += pending;
   FBufIdx = 0;
+  if (pending == 0) return;
   int error = 0;
-  if (pending > 0 && platform::write_file(FHandle, FBuffer.data(), pending, error) != pending)
-    throw EWriteError(u"Stream write error");
+  const std::int64_t n = platform::write_file(FHandle, FBuffer.data(), pending, error);
+  // The position follows what reached the file, so Position() and the file
+  // agree after a failure too.
+  if (n > 0) FBufStart += n;
+  if (error != 0) throw EWriteError(u"Stream write error: " + platform::error_message(error));
 }
 
 void TFileStream::drop_reads() {
@@ -83,7 +90,8 @@ std::int32_t TFileStream::Read(void* Buffer, std::int32_t Count) {
   flush_writes();
   auto* out = static_cast<std::uint8_t*>(Buffer);
   std::int32_t done = 0;
-  while (done < Count) {
+  int error = 0;
+  while (done < Count && error == 0) {
     if (FMode == BufferMode::Reading && FBufIdx < FBufLen) {
       const std::int32_t n = std::min(Count - done, FBufLen - FBufIdx);
       std::memcpy(out + done, FBuffer.data() + FBufIdx, static_cast<std::size_t>(n));
@@ -97,26 +105,30 @@ std::int32_t TFileStream::Read(void* Buffer, std::int32_t Count) {
       FBufStart += FBufIdx;
       FBufIdx = FBufLen = 0;
       FMode = BufferMode::Empty;
-      int error = 0;
       const std::int64_t n = platform::read_file(FHandle, out + done, want, error);
-      if (n <= 0) break;
-      done += static_cast<std::int32_t>(n);
-      FBufStart += n;
+      if (n > 0) {
+        done += static_cast<std::int32_t>(n);
+        FBufStart += n;
+      }
       break;
     }
-    if (!refill_reads()) break;
+    if (!refill_reads(error)) break;
   }
+  // A failure after some bytes returns those; the next call meets it again.
+  if (error != 0 && done == 0) raise_read_error(error);
   return done;
 }
 
-bool TFileStream::refill_reads() {
+bool TFileStream::refill_reads(int& Error) {
   // Buffer exhausted: start a new one at the logical position.
   FBufStart += FBufIdx;
   FBufIdx = FBufLen = 0;
   FMode = BufferMode::Empty;
-  int error = 0;
-  const std::int64_t n = platform::read_file(FHandle, FBuffer.data(), kBufferSize, error);
+  const std::int64_t n = platform::read_file(FHandle, FBuffer.data(), kBufferSize, Error);
   if (n <= 0) return false;
+  // Bytes read before a failure are handed out first; the next read from
+  // the OS meets the failure again.
+  Error = 0;
   FMode = BufferMode::Reading;
   FBufLen = static_cast<std::int32_t>(n);
   return true;
@@ -125,7 +137,13 @@ bool TFileStream::refill_reads() {
 std::span<const std::uint8_t> TFileStream::read_window() {
   if (!FHandle.valid()) return {};  // Read then raises the closed-stream error
   flush_writes();
-  if ((FMode != BufferMode::Reading || FBufIdx >= FBufLen) && !refill_reads()) return {};
+  if (FMode != BufferMode::Reading || FBufIdx >= FBufLen) {
+    int error = 0;
+    if (!refill_reads(error)) {
+      if (error != 0) raise_read_error(error);
+      return {};
+    }
+  }
   return {FBuffer.data() + FBufIdx, static_cast<std::size_t>(FBufLen - FBufIdx)};
 }
 
@@ -134,7 +152,8 @@ std::int32_t TFileStream::Write(const void* Buffer, std::int32_t Count) {
   if (Count <= 0 || !FWritable) return 0;
   drop_reads();
   const auto* in = static_cast<const std::uint8_t*>(Buffer);
-  if (FMode == BufferMode::Writing && FBufIdx + Count <= kBufferSize) {
+  // Count - free space, not FBufIdx + Count, which can overflow.
+  if (FMode == BufferMode::Writing && Count <= kBufferSize - FBufIdx) {
     std::memcpy(FBuffer.data() + FBufIdx, in, static_cast<std::size_t>(Count));
     FBufIdx += Count;
     return Count;
@@ -142,8 +161,10 @@ std::int32_t TFileStream::Write(const void* Buffer, std::int32_t Count) {
   flush_writes();
   int error = 0;
   if (Count >= kBufferSize) {
+    // A write that stops part way returns what reached the file; one that
+    // moved nothing returns 0, which WriteBuffer reports.
     const std::int64_t n = platform::write_file(FHandle, in, Count, error);
-    if (n < 0) return 0;
+    if (n <= 0) return 0;
     FBufStart += n;
     return static_cast<std::int32_t>(n);
   }
@@ -157,24 +178,24 @@ std::int64_t TFileStream::Seek(std::int64_t Offset, TSeekOrigin Origin) {
   require_open();
   const std::int64_t current = FBufStart + FBufIdx;
   if (Origin == TSeekOrigin::soCurrent && Offset == 0) return current;
-  std::int64_t target;
-  if (Origin == TSeekOrigin::soEnd) {
-    target = Size() + Offset;
-  } else {
-    target = Origin == TSeekOrigin::soBeginning ? Offset : current + Offset;
-  }
-  if (target < 0) target = 0;
+  const std::int64_t base = Origin == TSeekOrigin::soEnd       ? Size()
+                            : Origin == TSeekOrigin::soCurrent ? current
+                                                               : 0;
+  const std::int64_t target = detail::seek_target(base, Offset);
   // Inside the read-ahead window: move the cursor only.
   if (FMode == BufferMode::Reading && target >= FBufStart && target <= FBufStart + FBufLen) {
     FBufIdx = static_cast<std::int32_t>(target - FBufStart);
     return target;
   }
   flush_writes();
-  FMode = BufferMode::Empty;
-  FBufIdx = FBufLen = 0;
   int error = 0;
   const std::int64_t pos = platform::seek_file(FHandle, target, TSeekOrigin::soBeginning, error);
-  FBufStart = pos < 0 ? target : pos;
+  // A refused seek moves neither the OS position nor ours (a read-ahead
+  // buffer stays valid).
+  if (pos < 0) throw EStreamError(u"Stream seek error: " + platform::error_message(error));
+  FMode = BufferMode::Empty;
+  FBufIdx = FBufLen = 0;
+  FBufStart = pos;
   return FBufStart;
 }
 

@@ -15,6 +15,11 @@
 // stream seeks, reads, queries Size, or closes. Close() reports a failing
 // final write as EWriteError; the destructor closes silently.
 //
+// Failures: a read the OS refuses raises EReadError (a Read that already
+// has bytes returns them first); a write that stops part way (disk full)
+// returns the bytes written, one that writes nothing returns 0; a seek the
+// OS refuses raises EStreamError and keeps the position.
+//
 // Share flags are enforced on Windows; POSIX has no mandatory file sharing
 // and ignores them.
 //
@@ -71,7 +76,7 @@ class ZYL_API TFileStream : public TStream {
  private:
   enum class BufferMode : std::uint8_t { Empty, Reading, Writing };
 
-  bool refill_reads();   // starts a new read-ahead buffer; false at the end
+  bool refill_reads(int& Error);  // starts a new read-ahead buffer; false at the end or on Error
   void flush_writes();   // writes pending bytes; raises EWriteError
   void drop_reads();     // forgets read-ahead, putting the OS position back
   void require_open() const;

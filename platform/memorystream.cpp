@@ -3,10 +3,26 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <stdexcept>
+#include <string_view>
 
+#include "platform/exceptions.h"
 #include "platform/filestream.h"
+#include "platform/savefile.h"
 
 namespace zyl {
+namespace {
+
+// The largest size a memory stream can have: what a vector can index and no
+// more than a 64-bit process can address (2^47 bytes of user space), so an
+// absurd size is refused before any allocation is attempted.
+std::int64_t max_stream_size(const std::vector<std::uint8_t>& Data) {
+  constexpr std::uint64_t kAddressable = std::uint64_t{1} << 47;
+  return static_cast<std::int64_t>(std::min<std::uint64_t>(Data.max_size(), kAddressable));
+}
+
+}  // namespace
 
 std::int32_t TMemoryStream::Read(void* Buffer, std::int32_t Count) {
   const auto size = static_cast<std::int64_t>(FData.size());
@@ -25,12 +41,21 @@ std::span<const std::uint8_t> TMemoryStream::read_window() {
 
 std::int32_t TMemoryStream::Write(const void* Buffer, std::int32_t Count) {
   if (Count <= 0) return 0;
+  // A position this far out cannot be backed by memory: nothing is written.
+  if (FPosition > max_stream_size(FData) - Count) return 0;
   const std::int64_t end = FPosition + Count;
   if (end > static_cast<std::int64_t>(FData.size())) {
-    // Grow geometrically so byte-wise writing stays linear.
-    if (static_cast<std::size_t>(end) > FData.capacity())
-      FData.reserve(std::max<std::size_t>(static_cast<std::size_t>(end), FData.capacity() * 2));
-    FData.resize(static_cast<std::size_t>(end));
+    try {
+      // Grow geometrically so byte-wise writing stays linear.
+      const auto needed = static_cast<std::size_t>(end);
+      if (needed > FData.capacity())
+        FData.reserve(std::max(needed, std::min(FData.capacity() * 2, FData.max_size())));
+      FData.resize(needed);
+    } catch (const std::bad_alloc&) {
+      return 0;
+    } catch (const std::length_error&) {
+      return 0;
+    }
   }
   std::memcpy(FData.data() + FPosition, Buffer, static_cast<std::size_t>(Count));
   FPosition = end;
@@ -41,12 +66,20 @@ std::int64_t TMemoryStream::Seek(std::int64_t Offset, TSeekOrigin Origin) {
   std::int64_t base = 0;
   if (Origin == TSeekOrigin::soCurrent) base = FPosition;
   if (Origin == TSeekOrigin::soEnd) base = static_cast<std::int64_t>(FData.size());
-  FPosition = std::max<std::int64_t>(0, base + Offset);
+  FPosition = detail::seek_target(base, Offset);
   return FPosition;
 }
 
 void TMemoryStream::SetSize(std::int64_t NewSize) {
-  FData.resize(static_cast<std::size_t>(std::max<std::int64_t>(0, NewSize)));
+  NewSize = std::max<std::int64_t>(0, NewSize);
+  if (NewSize > max_stream_size(FData)) throw EOutOfMemory(u"Out of memory");
+  try {
+    FData.resize(static_cast<std::size_t>(NewSize));
+  } catch (const std::bad_alloc&) {
+    throw EOutOfMemory(u"Out of memory");
+  } catch (const std::length_error&) {
+    throw EOutOfMemory(u"Out of memory");
+  }
   FPosition = std::min(FPosition, static_cast<std::int64_t>(FData.size()));
 }
 
@@ -84,8 +117,7 @@ void TMemoryStream::LoadFromFile(const String& FileName) {
 }
 
 void TMemoryStream::SaveToFile(const String& FileName) {
-  TFileStream f(FileName, fmCreate);
-  SaveToStream(f);
+  platform::save_file(FileName, std::string_view(reinterpret_cast<const char*>(FData.data()), FData.size()));
 }
 
 }  // namespace zyl

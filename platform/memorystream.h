@@ -6,7 +6,16 @@
 //   TBytesStream   the same, created from and exposing a byte vector
 //
 // Writing past the end grows the stream; seeking past the end is allowed and
-// a later write fills the gap with zero bytes.
+// a later write fills the gap with zero bytes. Seeks saturate at 0 and
+// INT64_MAX. A write that would need more memory than can be had writes
+// nothing and returns 0 (WriteBuffer then raises EWriteError); SetSize
+// raises EOutOfMemory "Out of memory" in that case.
+//
+// LoadFromStream/LoadFromFile replace the content with the whole source
+// (read from its beginning) and leave the position at 0; SaveToStream writes
+// the whole content at the target's position; SaveToFile saves it through
+// platform::save_file (the file is replaced whole or, on failure, left as it
+// was, and EInOutError is raised).
 //
 // Example:
 //   zyl::TBytesStream b({1, 2, 3});

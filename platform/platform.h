@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/casemap.h"
+#include "platform/commondialog.h"
 #include "platform/component.h"
 #include "platform/datetime.h"
 #include "platform/events.h"
@@ -20,6 +21,7 @@
 #include "platform/os.h"
 #include "platform/pos.h"
 #include "platform/random.h"
+#include "platform/savefile.h"
 #include "platform/stream.h"
 #include "platform/stringlist.h"
 #include "platform/stringstream.h"

@@ -20,12 +20,29 @@
 #include <vector>
 
 #include "platform/api.h"
+#include "platform/hoststring.h"
 
 namespace zyl::platform {
 
 // The program's arguments, program name first, as UTF-8. argc/argv are the
 // ones main received (Windows rebuilds them from the wide command line).
 ZYL_API std::vector<std::string> program_arguments(int argc, char** argv);
+
+// A file name given as an argument, as the String that names exactly that
+// file: on POSIX the argument's bytes reach the file system unchanged, also
+// where they are not UTF-8 ("n\xE9.txt" stays that name, see
+// platform/posix/osname.h); on Windows the argument is the UTF-8 form of the
+// wide argument and becomes that wide name again.
+[[nodiscard]] ZYL_API String argument_file_name(const std::string& Argument);
+
+// The files a FILE argument names. Windows shells hand wildcards to the
+// program, so there "*" and "?" in the argument's last part are expanded to
+// the matching files (not directories) in name order, each with the
+// argument's directory part; an argument that matches nothing, or holds no
+// wildcard, is kept as given. POSIX shells expand wildcards themselves: the
+// argument is kept as given.
+//   "logs\\*.txt"  ->  {"logs\\a.txt", "logs\\b.txt"}     (Windows)
+[[nodiscard]] ZYL_API std::vector<std::string> expand_file_argument(const std::string& Argument);
 
 // Puts standard input and output into binary mode: bytes pass unchanged
 // (no CR LF translation, no end at Ctrl-Z). Does nothing on POSIX.

@@ -2,11 +2,19 @@
 #include "platform/stream.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "platform/exceptions.h"
 
 namespace zyl {
+
+std::int64_t detail::seek_target(std::int64_t Base, std::int64_t Offset) noexcept {
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  std::int64_t target = 0;
+  if (__builtin_add_overflow(Base, Offset, &target)) target = Offset > 0 ? kMax : 0;
+  return std::max<std::int64_t>(target, 0);
+}
 
 std::int64_t TStream::Size() {
   const std::int64_t pos = Seek(0, TSeekOrigin::soCurrent);
@@ -26,6 +34,7 @@ void TStream::WriteBuffer(const void* Buffer, std::int32_t Count) {
 }
 
 std::int64_t TStream::CopyFrom(TStream& Source, std::int64_t Count) {
+  if (Count < 0) throw EStreamError(u"Stream copy count must not be negative");
   if (Count == 0) {
     Source.SetPosition(0);
     Count = Source.Size();

@@ -26,6 +26,10 @@ namespace zyl {
 
 namespace detail {
 class ByteReader;
+
+// The position a seek by Offset from Base asks for, saturated to
+// 0..INT64_MAX instead of overflowing.
+[[nodiscard]] ZYL_API std::int64_t seek_target(std::int64_t Base, std::int64_t Offset) noexcept;
 }
 
 enum class TSeekOrigin : std::uint8_t { soBeginning, soCurrent, soEnd };
@@ -46,7 +50,8 @@ class ZYL_API TStream : public TObject {
 
   // Copies Count bytes from Source's current position (Count = 0: all of
   // Source, from its beginning). Returns the number of bytes copied; raises
-  // EReadError/EWriteError when fewer can be moved.
+  // EReadError/EWriteError when fewer can be moved, and EStreamError for a
+  // negative Count.
   std::int64_t CopyFrom(TStream& Source, std::int64_t Count);
 
  protected:

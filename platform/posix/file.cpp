@@ -10,8 +10,18 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/posix/osname.h"
+
 namespace zyl::platform {
 namespace {
+
+// The OS bytes of a name; false (and Error = EINVAL) for a name that cannot
+// be passed on (an embedded NUL would name another file).
+bool os_name(const String& Name, std::string& Out, int& Error) {
+  if (posix::to_os_name(Name, Out)) return true;
+  Error = EINVAL;
+  return false;
+}
 
 int fd_of(const FileHandle& File) { return static_cast<int>(File.native()); }
 
@@ -36,12 +46,8 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
     case FileAccess::ReadWrite: flags |= O_RDWR; break;
   }
   if (Disposition == FileDisposition::CreateAlways) flags |= O_CREAT | O_TRUNC;
-  // An embedded NUL would silently cut the name short and open another file.
-  if (Name.find(u'\0') != String::npos) {
-    Error = EINVAL;
-    return FileHandle();
-  }
-  const std::string path = to_utf8(Name);
+  std::string path;
+  if (!os_name(Name, path, Error)) return FileHandle();
   int fd;
   do {
     fd = ::open(path.c_str(), flags, 0666);
@@ -69,7 +75,7 @@ std::int64_t read_file(const FileHandle& File, void* Buffer, std::int64_t Count,
     if (n < 0) {
       if (errno == EINTR) continue;
       Error = errno;
-      return -1;
+      return done > 0 ? done : -1;
     }
     if (n == 0) break;
     done += n;
@@ -85,7 +91,7 @@ std::int64_t write_file(const FileHandle& File, const void* Buffer, std::int64_t
     if (n < 0) {
       if (errno == EINTR) continue;
       Error = errno;
-      return -1;
+      return done > 0 ? done : -1;
     }
     done += n;
   }
@@ -122,7 +128,9 @@ bool resize_file(const FileHandle& File, std::int64_t Size, int& Error) {
 }
 
 bool delete_file(const String& Name, int& Error) {
-  if (::unlink(to_utf8(Name).c_str()) != 0) {
+  std::string path;
+  if (!os_name(Name, path, Error)) return false;
+  if (::unlink(path.c_str()) != 0) {
     Error = errno;
     return false;
   }
@@ -140,8 +148,8 @@ bool same_file(const std::string& a, const std::string& b) {
 }  // namespace
 
 bool rename_file(const String& OldName, const String& NewName, int& Error) {
-  const std::string from = to_utf8(OldName);
-  const std::string to = to_utf8(NewName);
+  std::string from, to;
+  if (!os_name(OldName, from, Error) || !os_name(NewName, to, Error)) return false;
   // rename() silently replaces an existing target; ask the kernel not to.
   int rc = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
   if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {

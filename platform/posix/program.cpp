@@ -1,11 +1,17 @@
 // Library: zyl / Package: platform / Module: program (POSIX backend)
 #include "platform/program.h"
 
+#include "platform/posix/osname.h"
+
 namespace zyl::platform {
 
 std::vector<std::string> program_arguments(int argc, char** argv) {
   return std::vector<std::string>(argv, argv + argc);
 }
+
+String argument_file_name(const std::string& Argument) { return posix::from_os_name(Argument); }
+
+std::vector<std::string> expand_file_argument(const std::string& Argument) { return {Argument}; }
 
 void set_binary_stdio() {}
 

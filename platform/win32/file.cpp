@@ -39,6 +39,57 @@ bool move_pointer(HANDLE h, std::int64_t Offset, DWORD Method, std::int64_t& New
   return true;
 }
 
+// The wide form of a name (win::widen_path); false and Error when the name
+// is refused before any call (an embedded NUL, longer than the API takes).
+bool wide_name(const String& Name, std::wstring& Out, int& Error) {
+  DWORD error = ERROR_SUCCESS;
+  Out = win::widen_path(Name, error);
+  if (!Out.empty()) return true;
+  Error = static_cast<int>(error != ERROR_SUCCESS ? error : ERROR_INVALID_NAME);
+  return false;
+}
+
+// The absolute form of a wide path, as the API resolves it.
+std::wstring full_path(const std::wstring& Path) {
+  const DWORD needed = ::GetFullPathNameW(Path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return Path;
+  std::wstring full(needed, L'\0');
+  const DWORD n = ::GetFullPathNameW(Path.c_str(), needed, full.data(), nullptr);
+  if (n == 0 || n >= needed) return Path;
+  full.resize(n);
+  return full;
+}
+
+// Two spellings of one path that differ only in the case of letters.
+bool differ_in_case_only(const std::wstring& A, const std::wstring& B) {
+  const std::wstring a = full_path(A);
+  const std::wstring b = full_path(B);
+  return a != b && a.size() == b.size() &&
+         ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+             CSTR_EQUAL;
+}
+
+// Changes the case of a file's name. Some Windows implementations report a
+// single in-place rename as done and keep the old spelling, so the file
+// moves to a temporary name beside it and from there to the new spelling; if
+// that second step fails, it moves back, so the file is never lost.
+bool rename_case(const std::wstring& From, const std::wstring& To, int& Error) {
+  std::wstring temp;
+  for (unsigned attempt = 0;; ++attempt) {
+    temp = From + L".~case" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(attempt);
+    if (::MoveFileExW(From.c_str(), temp.c_str(), 0)) break;
+    const DWORD e = ::GetLastError();
+    if ((e != ERROR_ALREADY_EXISTS && e != ERROR_FILE_EXISTS) || attempt == 100) {
+      Error = last_error();
+      return false;
+    }
+  }
+  if (::MoveFileExW(temp.c_str(), To.c_str(), 0)) return true;
+  Error = last_error();
+  ::MoveFileExW(temp.c_str(), From.c_str(), 0);
+  return false;
+}
+
 }  // namespace
 
 int FileHandle::close() noexcept {
@@ -55,11 +106,8 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
     case FileAccess::ReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
   }
   const DWORD creation = Disposition == FileDisposition::CreateAlways ? CREATE_ALWAYS : OPEN_EXISTING;
-  const std::wstring path = win::widen_path(Name);
-  if (path.empty()) {
-    Error = ERROR_INVALID_NAME;
-    return FileHandle();
-  }
+  std::wstring path;
+  if (!wide_name(Name, path, Error)) return FileHandle();
   // Without FILE_FLAG_BACKUP_SEMANTICS a directory does not open, which is
   // what a file stream wants (access denied, as on the original platform).
   win::ScopedFileHandle h(::CreateFileW(path.c_str(), access, share_flags(ShareMode), nullptr, creation,
@@ -82,7 +130,7 @@ std::int64_t read_file(const FileHandle& File, void* Buffer, std::int64_t Count,
       // The writer of a pipe has gone: that is the end of the data.
       if (::GetLastError() == ERROR_BROKEN_PIPE) break;
       Error = last_error();
-      return -1;
+      return done > 0 ? done : -1;
     }
     if (n == 0) break;
     done += n;
@@ -98,11 +146,11 @@ std::int64_t write_file(const FileHandle& File, const void* Buffer, std::int64_t
     const auto want = static_cast<DWORD>(std::min(Count - done, kMaxIo));
     if (!::WriteFile(handle_of(File), in + done, want, &n, nullptr)) {
       Error = last_error();
-      return -1;
+      return done > 0 ? done : -1;
     }
     if (n == 0) {
       Error = ERROR_WRITE_FAULT;
-      return -1;
+      return done > 0 ? done : -1;
     }
     done += n;
   }
@@ -154,24 +202,22 @@ bool resize_file(const FileHandle& File, std::int64_t Size, int& Error) {
 }
 
 bool delete_file(const String& Name, int& Error) {
-  const std::wstring path = win::widen_path(Name);
-  if (path.empty() || !::DeleteFileW(path.c_str())) {
-    Error = path.empty() ? static_cast<int>(ERROR_INVALID_NAME) : last_error();
+  std::wstring path;
+  if (!wide_name(Name, path, Error)) return false;
+  if (!::DeleteFileW(path.c_str())) {
+    Error = last_error();
     return false;
   }
   return true;
 }
 
 bool rename_file(const String& OldName, const String& NewName, int& Error) {
-  const std::wstring from = win::widen_path(OldName);
-  const std::wstring to = win::widen_path(NewName);
-  if (from.empty() || to.empty()) {
-    Error = ERROR_INVALID_NAME;
-    return false;
-  }
+  std::wstring from, to;
+  if (!wide_name(OldName, from, Error) || !wide_name(NewName, to, Error)) return false;
+  if (differ_in_case_only(from, to)) return rename_case(from, to, Error);
   // Without MOVEFILE_REPLACE_EXISTING an existing target is never replaced
-  // (ERROR_ALREADY_EXISTS), while a new spelling of the same name renames
-  // in place. A file may move to another volume, as MoveFileW allows.
+  // (ERROR_ALREADY_EXISTS). A file may move to another volume, as MoveFileW
+  // allows.
   if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED)) {
     Error = last_error();
     return false;

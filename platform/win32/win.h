@@ -95,22 +95,80 @@ using ScopedRegKey = ScopedHandle<RegKeyTraits>;
 inline std::wstring widen(std::u16string_view Text) { return std::wstring(Text.begin(), Text.end()); }
 inline String narrow(std::wstring_view Text) { return String(Text.begin(), Text.end()); }
 
-// The wide API form of a path: "/" becomes "\", and an absolute path too long
-// for the classic API (MAX_PATH) gets the "\\?\" prefix that lifts the limit.
-// An embedded NUL would silently cut the name short, so a name containing one
-// yields an empty result, which every API rejects.
-inline std::wstring widen_path(std::u16string_view Name) {
-  if (Name.find(u'\0') != std::u16string_view::npos) return std::wstring();
+// The longest path the wide API takes, in UTF-16 units, prefix included.
+// Longer names are cut to 16 bits of length on the way and name another file.
+constexpr std::size_t kMaxWidePath = 32767;
+
+namespace detail {
+
+inline bool starts_with(const std::wstring& Text, const wchar_t* Prefix) { return Text.rfind(Prefix, 0) == 0; }
+
+// A device ("\\.\") or verbatim ("\\?\") path: passed on as written.
+inline bool is_device_or_verbatim(const std::wstring& Path) {
+  return starts_with(Path, L"\\\\.\\") || starts_with(Path, L"\\\\?\\");
+}
+
+inline bool is_drive_absolute(const std::wstring& Path) {
+  return Path.size() >= 3 && Path[1] == L':' && Path[2] == L'\\';
+}
+
+inline bool is_unc(const std::wstring& Path) { return starts_with(Path, L"\\\\") && !is_device_or_verbatim(Path); }
+
+}  // namespace detail
+
+// The wide API form of a path: "/" becomes "\". A path that the classic API
+// cannot take whole (MAX_PATH characters or more, or relative) is first made
+// absolute and canonical as the classic API would ("." and ".." resolved,
+// doubled separators merged, trailing dots and blanks dropped), then, if
+// still too long, given the prefix that lifts the limit: "\\?\X:\..." for a
+// drive path, "\\?\UNC\server\share\..." for a UNC path. Device ("\\.\")
+// and verbatim ("\\?\") paths are passed on as written.
+//
+// Returns an empty string and sets Error for a name that must not reach the
+// API: ERROR_INVALID_NAME for an embedded NUL (it would cut the name short),
+// ERROR_FILENAME_EXCED_RANGE for a path longer than kMaxWidePath.
+inline std::wstring widen_path(std::u16string_view Name, DWORD& Error) {
+  Error = ERROR_SUCCESS;
+  if (Name.find(u'\0') != std::u16string_view::npos) {
+    Error = ERROR_INVALID_NAME;
+    return std::wstring();
+  }
+  if (Name.size() > kMaxWidePath) {
+    Error = ERROR_FILENAME_EXCED_RANGE;
+    return std::wstring();
+  }
   std::wstring path = widen(Name);
   for (wchar_t& c : path)
     if (c == L'/') c = L'\\';
-  const bool drive_absolute = path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
-  const bool unc = path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\';
-  if (path.size() >= MAX_PATH && path.rfind(L"\\\\?\\", 0) != 0) {
-    if (drive_absolute) return L"\\\\?\\" + path;
-    if (unc) return L"\\\\?\\UNC\\" + path.substr(2);
+  if (detail::is_device_or_verbatim(path)) return path;
+  const bool absolute = detail::is_drive_absolute(path) || detail::is_unc(path);
+  if (absolute && path.size() < MAX_PATH) return path;
+  const DWORD needed = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) {
+    Error = ERROR_INVALID_NAME;
+    return std::wstring();
   }
-  return path;
+  std::wstring full(needed, L'\0');
+  const DWORD n = ::GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  if (n == 0 || n >= needed) {
+    Error = ERROR_INVALID_NAME;
+    return std::wstring();
+  }
+  full.resize(n);
+  if (full.size() < MAX_PATH) return path;  // the classic API takes it as it is
+  if (detail::is_drive_absolute(full)) full = L"\\\\?\\" + full;
+  else if (detail::is_unc(full)) full = L"\\\\?\\UNC\\" + full.substr(2);
+  if (full.size() > kMaxWidePath) {
+    Error = ERROR_FILENAME_EXCED_RANGE;
+    return std::wstring();
+  }
+  return full;
+}
+
+// The same, for callers that only need to know that a name was refused.
+inline std::wstring widen_path(std::u16string_view Name) {
+  DWORD ignored = 0;
+  return widen_path(Name, ignored);
 }
 
 // 64-bit values that the API hands out as two DWORD halves.

@@ -1,6 +1,9 @@
 #include "platform/datetime.h"
 
+#include <atomic>
 #include <cmath>
+#include <ctime>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +50,45 @@ TEST(DateTime, FormatPatterns) {
   EXPECT_EQ(FormatDateTime(u"hh:nn:ss", encode_date_time(2024, 1, 1, 23, 59, 59, 999) + 0.4 / 86400000.0),
             u"23:59:59");
   EXPECT_EQ(FormatDateTime(u"yyyy", NAN), u"1899") << "NaN reads as day 0";
+}
+
+// Rounding to the millisecond can reach the next midnight; that is the next
+// calendar day also for negative values, and the weekday is the printed day's.
+TEST(DateTime, RoundingUpToMidnightGivesTheNextDay) {
+  struct Case {
+    double value;
+    const char16_t* expect;
+  } cases[] = {
+      {-1.99999999999, u"Saturday 1899-12-30 00:00:00.000"},
+      {-0.99999999999, u"Sunday 1899-12-31 00:00:00.000"},
+      {-2.5, u"Thursday 1899-12-28 12:00:00.000"},
+      {45351.99999999999, u"Friday 2024-03-01 00:00:00.000"},
+      {45351.9999999, u"Thursday 2024-02-29 23:59:59.991"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value);
+    EXPECT_EQ(to_utf8(FormatDateTime(u"dddd yyyy-mm-dd hh:nn:ss.zzz", c.value)), to_utf8(c.expect));
+  }
+}
+
+// Now() converts with the reentrant call: another thread converting other
+// times meanwhile cannot leak its date into the result.
+TEST(DateTime, NowIsSafeBesideOtherThreads) {
+  std::atomic<bool> stop{false};
+  std::thread other([&] {
+    const std::time_t epoch = 0;
+    while (!stop) {
+      volatile int year = std::localtime(&epoch)->tm_year;
+      (void)year;
+    }
+  });
+  const TDateTime floor = encode_date_time(2020, 1, 1, 0, 0, 0, 0);
+  int wrong = 0;
+  for (int i = 0; i < 200000; ++i)
+    if (Now() < floor) ++wrong;
+  stop = true;
+  other.join();
+  EXPECT_EQ(wrong, 0);
 }
 
 TEST(DateTime, NowIsAPlausibleLocalTime) {

@@ -2,6 +2,7 @@
 // against platform/posix/file.cpp and platform/win32/file.cpp.
 #include "platform/file.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@
 #include "platform/exceptions.h"
 #include "platform/filestream.h"
 #include "platform/os.h"
+#include "platform/program.h"
+#include "platform/textfile.h"
 #include "support/tempdir.h"
 
 namespace zyl::platform {
@@ -124,6 +127,49 @@ TEST_F(PlatformFile, NonAsciiNamesReachTheDiskAsWritten) {
   EXPECT_EQ(test::read_file_bytes(on_disk), "x");
 }
 
+// A NUL would cut the name short in the OS call and name another file: every
+// operation on a name refuses it.
+TEST_F(PlatformFile, NamesWithAnEmbeddedNulAreRefused) {
+  test::write_file_bytes(tmp.path() / "victim.txt", "v");
+  test::write_file_bytes(tmp.path() / "keep.txt", "k");
+  const String victim = tmp.file("victim.txt") + String(1, u'\0') + u".bak";
+  const String keep = tmp.file("keep.txt") + String(1, u'\0') + u"x";
+  TextFile erase;
+  erase.Assign(victim);
+  EXPECT_THROW(erase.Erase(), EInOutError);
+  TextFile rename;
+  rename.Assign(keep);
+  EXPECT_THROW(rename.Rename(tmp.file("moved.txt")), EInOutError);
+  int error = 0;
+  EXPECT_FALSE(delete_file(victim, error));
+  EXPECT_FALSE(rename_file(keep, tmp.file("moved.txt"), error));
+  EXPECT_FALSE(rename_file(tmp.file("keep.txt"), keep + u"y", error));
+  EXPECT_EQ(test::read_file_bytes(tmp.path() / "victim.txt"), "v");
+  EXPECT_EQ(test::read_file_bytes(tmp.path() / "keep.txt"), "k");
+  EXPECT_FALSE(std::filesystem::exists(tmp.path() / "moved.txt"));
+}
+
+// POSIX names are bytes: a name that is not UTF-8 given as a program
+// argument names exactly that file, not its Latin-1 reading in UTF-8.
+TEST_F(PlatformFile, ArgumentNamesReachTheFileSystemByteForByte) {
+  if constexpr (kWindows) GTEST_SKIP() << "Windows names are UTF-16, given as wide arguments";
+  const std::string dir = tmp.path().string() + "/";
+  const std::string names[] = {"n\xE9.txt", "n\xC3\xA9.txt", "\xFF\xFE\x80", "a\xED\xA0\x80" "b",
+                               "\xF0\x9F\x98\x80\xF0\x9F", "\xC3"};
+  for (const std::string& name : names) test::write_file_bytes(dir + name, "content of " + name);
+  for (const std::string& name : names) {
+    SCOPED_TRACE(testing::PrintToString(name));
+    int error = 0;
+    FileHandle h = open_file(argument_file_name(dir + name), FileAccess::Read, FileDisposition::OpenExisting, 0,
+                             error);
+    ASSERT_TRUE(h.valid()) << to_utf8(error_message(error));
+    std::string got(64, '\0');
+    got.resize(static_cast<std::size_t>(read_file(h, got.data(), 64, error)));
+    EXPECT_EQ(got, "content of " + name);
+  }
+  EXPECT_EQ(argument_file_name("caf\xC3\xA9"), u"café") << "UTF-8 names decode as text";
+}
+
 // Paths past the classic 260-character limit work on both platforms.
 TEST_F(PlatformFile, LongPaths) {
   const std::string part(120, 'd');
@@ -143,6 +189,76 @@ TEST_F(PlatformFile, LongPaths) {
   FileHandle h = open_file(name, FileAccess::Read, FileDisposition::OpenExisting, 0, error);
   ASSERT_TRUE(h.valid());
   EXPECT_EQ(file_size(h, error), 4);
+}
+
+// A long path is resolved as a short one would be: "..", ".", doubled
+// separators (and on Windows trailing dots) are not taken literally once
+// the path needs the long-path prefix.
+TEST_F(PlatformFile, LongPathsAreMadeCanonical) {
+  const std::string part(120, 'd');
+  std::error_code ec;
+  std::filesystem::create_directories(tmp.path() / part / part, ec);
+  ASSERT_FALSE(ec) << ec.message();
+  const std::u8string base8 = tmp.path().u8string();
+  const std::string base(base8.begin(), base8.end());
+  const std::string sep = kWindows ? "\\" : "/";
+  const std::string dir = base + sep + part + sep + part;
+  test::write_file_bytes(tmp.path() / part / part / "long.txt", "canonical");
+  const std::string spellings[] = {
+      dir + sep + ".." + sep + part + sep + "." + sep + "long.txt",
+      dir + sep + sep + "long.txt",
+  };
+  for (const std::string& spelling : spellings) {
+    SCOPED_TRACE(spelling);
+    ASSERT_GT(spelling.size(), 260u);
+    int error = 0;
+    FileHandle h = open_file(from_utf8(spelling), FileAccess::Read, FileDisposition::OpenExisting, 0, error);
+    ASSERT_TRUE(h.valid()) << to_utf8(error_message(error));
+    EXPECT_EQ(file_size(h, error), 9);
+  }
+  if constexpr (kWindows) {
+    // A trailing dot is dropped, as for a short path.
+    create(from_utf8(dir + sep + "dotted."));
+    EXPECT_TRUE(std::filesystem::exists(tmp.path() / part / part / "dotted"));
+    // A device path is passed on as written.
+    int error = 0;
+    FileHandle h = open_file(from_utf8("\\\\.\\" + dir + sep + "long.txt"), FileAccess::Read,
+                             FileDisposition::OpenExisting, 0, error);
+    EXPECT_TRUE(h.valid()) << to_utf8(error_message(error));
+  }
+}
+
+// A name longer than Windows takes (32767 characters) is refused before any
+// call: passed on, its length would be cut and another file deleted or
+// truncated. POSIX refuses the over-long component itself.
+TEST_F(PlatformFile, OverLongNamesAreRefused) {
+  for (std::size_t n = 1; n <= 255; ++n) test::write_file_bytes(tmp.path() / std::string(n, 'a'), std::to_string(n));
+  const String over_long = tmp.file(std::string(33000, 'a'));
+  const int too_long = kWindows ? 206 : ENAMETOOLONG;  // ERROR_FILENAME_EXCED_RANGE
+  int error = 0;
+  EXPECT_FALSE(delete_file(over_long, error));
+  EXPECT_EQ(error, too_long) << to_utf8(error_message(error));
+  error = 0;
+  EXPECT_FALSE(open_file(over_long, FileAccess::Write, FileDisposition::CreateAlways, 0, error).valid());
+  EXPECT_EQ(error, too_long);
+  EXPECT_FALSE(rename_file(tmp.file("a"), over_long, error));
+  for (std::size_t n = 1; n <= 255; ++n)
+    ASSERT_EQ(test::read_file_bytes(tmp.path() / std::string(n, 'a')), std::to_string(n)) << n;
+}
+
+// Renaming to another case of the same name changes the name on disk (on
+// Windows, where both name one file, too).
+TEST_F(PlatformFile, RenamingToAnotherCaseChangesTheName) {
+  test::write_file_bytes(tmp.path() / "Case.txt", "kept");
+  int error = 0;
+  ASSERT_TRUE(rename_file(tmp.file("Case.txt"), tmp.file("CASE.txt"), error)) << to_utf8(error_message(error));
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(tmp.path())) {
+    const std::u8string n = e.path().filename().u8string();
+    names.emplace_back(n.begin(), n.end());
+  }
+  EXPECT_EQ(names, std::vector<std::string>{"CASE.txt"});
+  EXPECT_EQ(test::read_file_bytes(tmp.path() / "CASE.txt"), "kept");
 }
 
 // Share flags are enforced by Windows; POSIX has no mandatory sharing, so

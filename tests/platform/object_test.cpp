@@ -75,6 +75,19 @@ TEST(Component, InsertMovesOwnership) {
   EXPECT_EQ(c->ClassName(), u"TComponent");
 }
 
+// Owning itself or an owner would make the tree free a component twice.
+TEST(Component, RefusesToOwnItselfOrAnOwner) {
+  TComponent root(nullptr);
+  auto* child = new TComponent(&root);
+  auto* grandchild = new TComponent(child);
+  EXPECT_THROW(child->InsertComponent(child), EComponentError);
+  EXPECT_THROW(grandchild->InsertComponent(root.Components(0)), EComponentError);
+  EXPECT_THROW(grandchild->InsertComponent(&root), EComponentError);
+  EXPECT_EQ(child->Owner(), &root) << "nothing changed";
+  EXPECT_EQ(grandchild->Owner(), child);
+  EXPECT_EQ(child->ComponentCount(), 1);
+}
+
 TEST(Random, FollowsTheHostGenerator) {
   RandSeed = 0;
   EXPECT_EQ(Random(100), 0);

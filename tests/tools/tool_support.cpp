@@ -92,18 +92,20 @@ int exit_status(int Raw) {
 
 }  // namespace
 
-ToolResult run_tool(const std::string& args, const std::string& input) {
+ToolResult run_tool(const std::string& args, const std::string& input, const std::string& output) {
   TempDir dir;
   const auto in = dir.path() / "stdin";
   const auto out = dir.path() / "stdout";
   const auto err = dir.path() / "stderr";
   write_file_bytes(in, input);
-  const std::string cmd = command_line(args, in.string(), out.string(), err.string());
+  const std::string cmd = command_line(args, in.string(), output.empty() ? out.string() : output, err.string());
   ToolResult r;
   r.status = exit_status(std::system(cmd.c_str()));
-  r.out = read_file_bytes(out);
+  if (output.empty()) r.out = read_file_bytes(out);
   r.err = read_file_bytes(err);
   return r;
 }
+
+std::string full_device() { return kWindows ? "Z:\\dev\\full" : "/dev/full"; }
 
 }  // namespace zyl::test

@@ -12,7 +12,12 @@ struct ToolResult {
 };
 
 // Runs `zyl <args>` with the given standard input (args are passed to the
-// shell as written; quote them yourself).
-ToolResult run_tool(const std::string& args, const std::string& input = "");
+// shell as written; quote them yourself). With a non-empty output, standard
+// output goes to that file (out is then empty).
+ToolResult run_tool(const std::string& args, const std::string& input = "", const std::string& output = "");
+
+// The device whose every write fails for lack of space ("/dev/full"; under
+// Wine the same device through drive Z:).
+std::string full_device();
 
 }  // namespace zyl::test

@@ -4,20 +4,20 @@
 #include <exception>
 #include <vector>
 
+#include "command.h"
 #include "io.h"
 
 namespace zyl_tool {
 
 int list_checksums(const std::vector<std::string>& files, const std::function<std::string(const std::string&)>& sum) {
-  const std::vector<std::string> names = files.empty() ? std::vector<std::string>{"-"} : files;
+  const std::vector<std::string> names = files.empty() ? std::vector<std::string>{"-"} : expand_files(files);
   int status = 0;
   for (const std::string& name : names) {
     try {
       const std::string line = sum(name) + "  " + name + "\n";
       write_stdout(line);
     } catch (const std::exception& e) {
-      std::fflush(stdout);
-      std::fprintf(stderr, "zyl: %s\n", e.what());
+      report_error(e.what());
       status = 1;
     }
   }
@@ -25,9 +25,9 @@ int list_checksums(const std::vector<std::string>& files, const std::function<st
 }
 
 void for_each_block(const std::string& name, const std::function<void(std::uint8_t*, std::size_t)>& take) {
-  Input in(name);
+  const auto in = open_input(name);
   std::vector<std::uint8_t> block(1 << 16);
-  for (std::size_t n; (n = in.read(block.data(), block.size())) > 0;) take(block.data(), n);
+  for (std::size_t n; (n = read_some(*in, block.data(), block.size())) > 0;) take(block.data(), n);
 }
 
 std::string hex_digits(std::uint32_t v, int digits) {

@@ -22,8 +22,7 @@ int run_base64(Args& args) {
     return 0;
   }
   if (zyl::DecodeBase64(*in, out) == 0) return 0;
-  std::fflush(stdout);
-  std::fprintf(stderr, "zyl: input is not valid Base64 (decoded up to the first bad group)\n");
+  report_error("input is not valid Base64 (decoded up to the first bad group)");
   return 1;
 }
 

@@ -7,65 +7,75 @@
 // when a line was printed, 1 when none matched, 2 for an invalid expression
 // or a file that cannot be read.
 #include <cstdio>
-#include <filesystem>
-#include <random>
+#include <string_view>
+#include <new>
+#include <vector>
 
 #include "command.h"
 #include "io.h"
+#include "privatetempdir.h"
 #include "zyl.h"
 
 namespace zyl_tool {
 namespace {
 
-zyl::String bytes_to_chars(const char* begin, const char* end, zyl::String& out) {
-  out.resize(static_cast<std::size_t>(end - begin));
-  for (std::size_t i = 0; begin + i < end; ++i) out[i] = static_cast<unsigned char>(begin[i]);
-  return out;
+// Output gathered and written in pieces of about 64 KiB.
+void put(std::string& out, std::string_view bytes) {
+  out += bytes;
+  if (out.size() >= (1u << 16)) {
+    write_stdout(out);
+    out.clear();
+  }
 }
 
-// The listing PrintRegExp writes, passed through a temporary file.
+// The listing PrintRegExp writes, passed through a file of a private
+// temporary directory.
 std::string listing(zyl::TGrep& grep) {
-  std::random_device rd;
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("zyl-grep-" + std::to_string(rd()) + "-" + std::to_string(rd()) + ".txt");
-  grep.PrintRegExp(zyl::from_utf8(path.string()));
-  std::string text;
-  {
-    Input in(path.string());
-    text = in.read_all();
-  }
-  std::error_code ec;
-  std::filesystem::remove(path, ec);
+  const PrivateTempDir dir("zyl-grep-");
+  const zyl::String name = dir.file("listing.txt");
+  grep.PrintRegExp(name);
+  zyl::TFileStream in(name, zyl::fmOpenRead);
+  std::string text(static_cast<std::size_t>(in.Size()), '\0');
+  in.ReadBuffer(text.data(), static_cast<std::int32_t>(text.size()));
   return text;
 }
 
-// Prints the matching lines of one input; true when any matched.
-bool search(zyl::TGrep& grep, Input& in, const std::string& prefix, bool numbers) {
-  const std::string data = in.read_all();
+// Prints the lines of one input in which the expression matches; true when
+// any matched. The input is read in blocks and only the line being matched
+// is held, once, as the characters the matcher reads (byte b is character
+// b), which give the bytes back exactly.
+bool search(zyl::TGrep& grep, zyl::TStream& in, const std::string& prefix, bool numbers) {
   std::string out;
-  zyl::String line;
+  zyl::String line;  // the current line so far, without its LF
   bool any = false;
   long long number = 0;
-  for (std::size_t start = 0; start < data.size();) {
-    std::size_t stop = data.find('\n', start);
-    const std::size_t next = stop == std::string::npos ? data.size() : stop + 1;
-    if (stop == std::string::npos) stop = data.size();
+  const auto finish_line = [&] {
     ++number;
-    const std::size_t visible = stop > start && data[stop - 1] == '\r' ? stop - 1 : stop;
+    // A CR before the LF is not part of what the expression sees.
+    const bool cr = !line.empty() && line.back() == u'\r';
+    if (cr) line.pop_back();
     int pos = 0;
-    if (grep.MatchString(bytes_to_chars(data.data() + start, data.data() + visible, line), pos)) {
+    const bool match = grep.MatchString(line, pos);
+    if (cr) line.push_back(u'\r');
+    if (match) {
       any = true;
-      out += prefix;
-      if (numbers) out += std::to_string(number) + ":";
-      out.append(data, start, stop - start);
-      out += '\n';
-      if (out.size() >= (1u << 16)) {
-        write_stdout(out);
-        out.clear();
-      }
+      put(out, prefix);
+      if (numbers) put(out, std::to_string(number) + ":");
+      const std::u16string_view chars = line;
+      for (std::size_t i = 0; i < chars.size(); i += 1 << 16) put(out, zyl::to_latin1(chars.substr(i, 1 << 16)));
+      put(out, "\n");
     }
-    start = next;
+    line.clear();
+  };
+  std::vector<char> block(1 << 16);
+  for (std::size_t n; (n = read_some(in, block.data(), block.size())) > 0;) {
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto b = static_cast<unsigned char>(block[i]);
+      if (b == '\n') finish_line();
+      else line.push_back(b);
+    }
   }
+  if (!line.empty()) finish_line();
   write_stdout(out);
   return any;
 }
@@ -90,19 +100,23 @@ int run_grep(Args& args) {
   }
   if (list) write_stdout(listing(grep));
   if (!error.empty()) {
-    std::fprintf(stderr, "zyl grep: %s\n", zyl::to_utf8(error).c_str());
+    report_error(zyl::to_utf8(error));
     return 2;
   }
   if (list) return 0;
 
+  rest = expand_files(rest);
   if (rest.empty()) rest.push_back("-");
   bool any = false, failed = false;
   for (const std::string& name : rest) {
     try {
-      Input in(name);
-      any |= search(grep, in, rest.size() > 1 ? (name == "-" ? "(standard input)" : name) + ":" : "", numbers);
-    } catch (const std::runtime_error& e) {
-      std::fprintf(stderr, "zyl grep: %s\n", e.what());
+      const auto in = open_input(name);
+      any |= search(grep, *in, rest.size() > 1 ? (name == "-" ? "(standard input)" : name) + ":" : "", numbers);
+    } catch (const std::bad_alloc&) {
+      report_error(name + ": out of memory");
+      failed = true;
+    } catch (const std::exception& e) {
+      report_error(e.what());
       failed = true;
     }
   }
@@ -138,7 +152,7 @@ void demo_grep() {
 }
 
 const CommandRegistration reg{{"grep", "[-i] [-n] [--list] REGEX [FILE...]",
-                               "print the lines matching REGEX (or with --list its compiled token table)", run_grep}};
+                               "print the lines matching REGEX (or with --list its compiled token table)", run_grep, 2}};
 const DemoRegistration demo{{24, "Strings: regular expressions", demo_grep}};
 
 }  // namespace

@@ -2,10 +2,10 @@
 // or with --mode prints the lines ReadLnStream returns in that line-end mode.
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 #include "command.h"
 #include "io.h"
+#include "privatetempdir.h"
 #include "streaminput.h"
 #include "zyl.h"
 
@@ -25,7 +25,6 @@ int run_lines(Args& args) {
   const auto files = args.positional();
   const int mode = with_mode ? parse_mode(mode_text) : 0;
   auto stream = open_input_stream(files);
-  set_binary_stdio();
   if (!with_mode) {
     write_stdout(std::to_string(ZYL_streams::CountLinesInStream(*stream)) + "\n");
     return 0;
@@ -46,8 +45,8 @@ int run_lines(Args& args) {
 }
 
 void demo_streams() {
-  const auto path = std::filesystem::temp_directory_path() / "zyl-demo-mixed.dat";
-  const zyl::String name = zyl::from_utf8(path.string());
+  const PrivateTempDir dir("zyl-demo-");
+  const zyl::String name = dir.file("mixed.dat");
   {
     ZYL_streams::TMixedFStream f(name, zyl::fmCreate);
     f.WriteLn(u"measurements");
@@ -71,8 +70,6 @@ void demo_streams() {
   std::printf("  numbers scanned from \"  -17 3,25e2; 1.5 x\": %d, %g, %g, then %g for \"x\", end: %s\n", dec, fp,
               fp2, bad, f.Eos() ? "yes" : "no");
   f.Close();
-  std::error_code ec;
-  std::filesystem::remove(path, ec);
 
   zyl::TStringStream page(u"<!-- menu --><a href=\"/home\" class=\"nav\">Home</a><br/>");
   const std::vector<zyl::String> tags{u"a", u"br", u"other"};

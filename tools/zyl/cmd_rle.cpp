@@ -5,6 +5,7 @@
 
 #include "command.h"
 #include "io.h"
+#include "streaminput.h"
 #include "zyl.h"
 
 namespace zyl_tool {
@@ -12,12 +13,12 @@ namespace {
 
 constexpr std::int32_t kBlock = 256;
 
-void encode(Input& in) {
+void encode(zyl::TStream& in) {
   zyl::TRLEncoder rle(nullptr);
   rle.SetBufLeng(kBlock);
   std::uint8_t chunk[kBlock];
   std::uint8_t block[kBlock];
-  for (std::size_t n; (n = in.read(chunk, sizeof chunk)) > 0;) {
+  for (std::size_t n; (n = read_some(in, chunk, sizeof chunk)) > 0;) {
     if (rle.Encode(chunk, static_cast<std::int32_t>(n))) {
       // Hand out every full block that is waiting.
       while (rle.WaitingBytes() >= kBlock) {
@@ -32,12 +33,12 @@ void encode(Input& in) {
   }
 }
 
-void decode(Input& in) {
+void decode(zyl::TStream& in) {
   zyl::TRLEncoder rle(nullptr);
   rle.SetBufLeng(kBlock);
   std::vector<std::uint8_t> chunk(65536);
   std::uint8_t block[kBlock];
-  for (std::size_t n; (n = in.read(chunk.data(), chunk.size())) > 0;) {
+  for (std::size_t n; (n = read_some(in, chunk.data(), chunk.size())) > 0;) {
     for (std::size_t i = 0; i < n; ++i) {
       if (rle.Decode(chunk[i])) {
         while (rle.WaitingBytes() >= kBlock) {
@@ -52,10 +53,8 @@ void decode(Input& in) {
 
 int run_rle(Args& args) {
   const bool decoding = args.flag("-d");
-  const auto files = args.positional();
-  if (files.size() > 1) throw UsageError("at most one FILE");
-  Input in(files.empty() ? "-" : files[0]);
-  decoding ? decode(in) : encode(in);
+  const auto in = open_input_stream(args.positional());
+  decoding ? decode(*in) : encode(*in);
   return 0;
 }
 

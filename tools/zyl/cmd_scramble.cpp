@@ -1,5 +1,7 @@
 // zyl scramble [-d] [--seed N] [FILE]: scramble (or descramble) the bytes of
-// a file or standard input. Each byte is one character of code 0..255.
+// a file or standard input. Each byte is one character of code 0..255; the
+// scrambler maps each character on its own through its table, so the input
+// goes through in blocks of 64 KiB.
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -7,6 +9,7 @@
 
 #include "command.h"
 #include "io.h"
+#include "streaminput.h"
 #include "zyl.h"
 
 namespace zyl_tool {
@@ -28,13 +31,18 @@ int run_scramble(Args& args) {
   const bool descramble = args.flag("-d");
   std::string seed_text;
   const std::int32_t seed = args.option("--seed", seed_text) ? parse_seed(seed_text) : zyl::kDefaultScrambleSeed;
-  const auto files = args.positional();
-  if (files.size() > 1) throw UsageError("at most one FILE");
-  set_binary_stdio();
-  Input in(files.empty() ? "-" : files[0]);
+  const auto in = open_input_stream(args.positional());
   zyl::InitScramble(seed);
-  const zyl::String text = zyl::from_latin1(in.read_all());
-  write_stdout(zyl::to_latin1(descramble ? zyl::DeScramble(text) : zyl::Scramble(text)));
+  // The table Scramble (or DeScramble) maps each character through, read
+  // off by mapping every code once.
+  zyl::String codes(256, u'\0');
+  for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = static_cast<zyl::Char>(i);
+  const std::string table = zyl::to_latin1(descramble ? zyl::DeScramble(codes) : zyl::Scramble(codes));
+  std::string block(1 << 16, '\0');
+  for (std::size_t n; (n = read_some(*in, block.data(), block.size())) > 0;) {
+    for (std::size_t i = 0; i < n; ++i) block[i] = static_cast<char>(table[static_cast<unsigned char>(block[i])]);
+    write_stdout(block.data(), n);
+  }
   return 0;
 }
 

@@ -3,7 +3,7 @@
 
 #include "checksumlist.h"
 #include "command.h"
-#include "streaminput.h"
+#include "io.h"
 #include "zyl.h"
 
 namespace zyl_tool {
@@ -11,9 +11,7 @@ namespace {
 
 int run_sha1(Args& args) {
   return list_checksums(args.positional(), [](const std::string& name) {
-    const zyl::TSHACode digest =
-        name == "-" ? zyl::SHA1FromStream(*open_input_stream({name})) : zyl::SHA1FromFile(zyl::from_utf8(name));
-    return zyl::to_utf8(zyl::SHA1DigestToHex(digest));
+    return zyl::to_utf8(zyl::SHA1DigestToHex(zyl::SHA1FromStream(*open_input(name))));
   });
 }
 

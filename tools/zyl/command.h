@@ -5,7 +5,9 @@
 //   const CommandRegistration reg{{"rle", "[-d] [FILE]", "run-length encode or decode", run_rle}};
 //
 // A command returns the process exit status. Usage errors are reported by
-// throwing UsageError, which main() prints as "zyl: <message>" with status 2.
+// throwing UsageError, which main() prints as "zyl COMMAND: <message>" with
+// status 2; any other exception is printed the same way with status 1 (or
+// the command's own error status, see Command::error_status).
 #pragma once
 
 #include <cstdio>
@@ -21,28 +23,35 @@ class UsageError : public std::runtime_error {
 };
 
 // The command's arguments (without the program and command names) and a
-// small parser over them.
+// small parser over them. "--" ends the options: everything after it is
+// positional, also words starting with "-".
 class Args {
  public:
-  explicit Args(std::vector<std::string> a) : FArgs(std::move(a)) {}
+  explicit Args(std::vector<std::string> a);
 
   // Removes "-x" / "--long" if present; true when it was.
   bool flag(const std::string& name);
   // Removes "--name VALUE" (or "--name=VALUE") if present and returns VALUE.
   bool option(const std::string& name, std::string& value);
   // The remaining arguments; raises UsageError on a leftover "-..." option
-  // (a lone "-" means standard input and is kept).
+  // before "--" (a lone "-" means standard input and is kept).
   std::vector<std::string> positional() const;
 
  private:
-  std::vector<std::string> FArgs;
+  std::vector<std::string> FArgs;   // before "--"
+  std::vector<std::string> FAfter;  // after "--"
 };
+
+// Prints "zyl COMMAND: message" on standard error (after what standard
+// output holds so far), COMMAND being the command that runs.
+void report_error(const std::string& message);
 
 struct Command {
   const char* name;
   const char* usage;    // arguments, shown after "zyl <name> "
   const char* summary;  // one line for --help
   int (*run)(Args& args);
+  int error_status = 1;  // the status of a failure (grep's is 2)
 };
 
 struct CommandRegistration {

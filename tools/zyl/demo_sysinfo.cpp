@@ -51,7 +51,7 @@ void demo_cpuid() {
   std::printf("machine identifier %s (this machine)\n", u8(zyl::GenerateCPUID()).c_str());
 }
 
-const DemoRegistration sysinfo{{70, "File system: system and disk information, file dates, passwords", demo_sysinfo}};
+const DemoRegistration sysinfo{{74, "File system: system and disk information, file dates, passwords", demo_sysinfo}};
 const DemoRegistration cpuid{{80, "CPU identification", demo_cpuid}};
 
 }  // namespace

@@ -2,34 +2,36 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "platform/stream.h"
 
 namespace zyl_tool {
 
-// An input file opened for binary reading ("-" or empty: standard input).
-// Raises std::runtime_error "cannot open FILE: reason" when it cannot open.
-class Input {
- public:
-  explicit Input(const std::string& name);
-  ~Input();
-  Input(const Input&) = delete;
-  Input& operator=(const Input&) = delete;
+// Opens one input as a stream, once: "-" is standard input (read as it
+// goes, see stdinstream.h); any other argument, the empty one included, is
+// a file name that reaches the file system exactly as given. Files are
+// opened sharing reading and writing, so a file that another program is
+// writing can be read. Raises std::runtime_error "cannot open NAME: reason".
+// A read error later raises zyl::EReadError.
+std::unique_ptr<zyl::TStream> open_input(const std::string& name);
 
-  // Reads up to n bytes; returns how many (0 at the end). Raises on error.
-  std::size_t read(void* buffer, std::size_t n);
-  // Reads everything that is left.
-  std::string read_all();
-  const std::string& name() const { return FName; }
+// The FILE arguments with wildcards expanded where the shell leaves that to
+// the program (Windows; see platform::expand_file_argument). "-" stays.
+std::vector<std::string> expand_files(const std::vector<std::string>& args);
 
- private:
-  std::string FName;
-  std::FILE* FFile;
-  bool FOwned;
-};
+// Reads up to n bytes from an input; fewer only at its end.
+std::size_t read_some(zyl::TStream& in, void* buffer, std::size_t n);
 
 // Writes bytes to standard output; raises std::runtime_error on failure.
 void write_stdout(const void* data, std::size_t n);
 inline void write_stdout(const std::string& s) { write_stdout(s.data(), s.size()); }
+
+// Flushes standard output; raises std::runtime_error when anything written
+// to it failed (also a failure the C run time only recorded in its error flag).
+void finish_stdout();
 
 // Switches standard input and output to binary mode where the OS has a text mode.
 void set_binary_stdio();

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <iostream>
+#include <new>
 
 #include "command.h"
 #include "io.h"
@@ -51,6 +51,12 @@ std::vector<DemoSection> demo_sections() {
   return s;
 }
 
+Args::Args(std::vector<std::string> a) {
+  const auto end = std::find(a.begin(), a.end(), "--");
+  FArgs.assign(a.begin(), end);
+  if (end != a.end()) FAfter.assign(end + 1, a.end());
+}
+
 bool Args::flag(const std::string& name) {
   const auto it = std::find(FArgs.begin(), FArgs.end(), name);
   if (it == FArgs.end()) return false;
@@ -78,13 +84,24 @@ bool Args::option(const std::string& name, std::string& value) {
 std::vector<std::string> Args::positional() const {
   for (const std::string& a : FArgs)
     if (a.size() > 1 && a[0] == '-') throw UsageError("unknown option " + a);
-  return FArgs;
+  std::vector<std::string> all = FArgs;
+  all.insert(all.end(), FAfter.begin(), FAfter.end());
+  return all;
+}
+
+namespace {
+const char* running_command = "";
+}
+
+void report_error(const std::string& message) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "zyl %s: %s\n", running_command, message.c_str());
 }
 
 namespace {
 
 int run_demo(Args& args) {
-  args.positional();
+  if (!args.positional().empty()) throw UsageError("demo takes no arguments");
   std::printf("zyl %s: a tour of the library on built-in sample data\n", ZYL_VERSION);
   for (const DemoSection& s : demo_sections()) {
     std::printf("\n== %s ==\n", s.title);
@@ -94,6 +111,41 @@ int run_demo(Args& args) {
 }
 
 const CommandRegistration demo_reg{{"demo", "", "tour every module on built-in sample data", run_demo}};
+
+// Runs a command and turns every failure into its message and exit status.
+int run_command(const Command& c, Args& args) {
+  running_command = c.name;
+  try {
+    const int status = c.run(args);
+    finish_stdout();
+    return status;
+  } catch (const UsageError& e) {
+    report_error(e.what());
+    std::fprintf(stderr, "usage: zyl %s %s\n", c.name, c.usage);
+    return 2;
+  } catch (const std::bad_alloc&) {
+    report_error("out of memory");
+    return c.error_status;
+  } catch (const std::exception& e) {
+    report_error(e.what());
+    return c.error_status;
+  }
+}
+
+// Prints help or the version; status 1 with a message when standard output
+// cannot take it.
+int print_info(void (*print)()) {
+  print();
+  try {
+    finish_stdout();
+    return 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zyl: %s\n", e.what());
+    return 1;
+  }
+}
+
+void print_version() { std::printf("zyl %s\n", ZYL_VERSION); }
 
 }  // namespace
 }  // namespace zyl_tool
@@ -107,14 +159,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string name = argument[1];
-  if (name == "--help" || name == "-h" || name == "help") {
-    print_help();
-    return 0;
-  }
-  if (name == "--version") {
-    std::printf("zyl %s\n", ZYL_VERSION);
-    return 0;
-  }
+  if (name == "--help" || name == "-h" || name == "help") return print_info(print_help);
+  if (name == "--version") return print_info(print_version);
   const auto& cmds = commands();
   const auto it = std::find_if(cmds.begin(), cmds.end(), [&](const Command& c) { return name == c.name; });
   if (it == cmds.end()) {
@@ -122,15 +168,5 @@ int main(int argc, char** argv) {
     return 2;
   }
   Args args(std::vector<std::string>(argument.begin() + 2, argument.end()));
-  try {
-    const int status = it->run(args);
-    if (std::fflush(stdout) != 0) throw std::runtime_error("cannot write to standard output");
-    return status;
-  } catch (const UsageError& e) {
-    std::fprintf(stderr, "zyl %s: %s\nusage: zyl %s %s\n", it->name, e.what(), it->name, it->usage);
-    return 2;
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "zyl %s: %s\n", it->name, e.what());
-    return 1;
-  }
+  return run_command(*it, args);
 }

@@ -1,5 +1,4 @@
-// The input of the stream commands as a zyl stream: a named file as a file
-// stream, standard input ("-" or none) read whole into a memory stream.
+// The input of the commands that take at most one FILE, as a zyl stream.
 #pragma once
 
 #include <memory>
@@ -10,9 +9,9 @@
 
 namespace zyl_tool {
 
-// files holds the command's positional arguments: none or one. Raises
-// UsageError for more than one, std::runtime_error when the file cannot be
-// opened.
-std::unique_ptr<zyl::TStream> open_input_stream(const std::vector<std::string>& files);
+// arguments holds the command's positional arguments: none (standard input)
+// or one FILE (see open_input; wildcards expanded as expand_files does).
+// Raises UsageError for more than one file.
+std::unique_ptr<zyl::TStream> open_input_stream(const std::vector<std::string>& arguments);
 
 }  // namespace zyl_tool

@@ -71,6 +71,55 @@ std::int64_t tail_start(detail::InputFile& File, std::int64_t Size, std::int64_t
   return 0;
 }
 
+// Copies bytes with an LF written after every CR that is not followed by one;
+// the byte after such a CR is copied without being examined again. Works
+// across blocks. Without a destination it only counts the bytes it would
+// write.
+class CRLFRepair {
+ public:
+  explicit CRLFRepair(std::string* Out) : FOut(Out) {}
+
+  void feed(const char* P, std::size_t N) {
+    const char* const end = P + N;
+    if (FAfterCR && P < end) {
+      if (*P != '\n') put("\n", 1);
+      put(P++, 1);
+      FAfterCR = false;
+    }
+    while (P < end) {
+      const auto* cr = static_cast<const char*>(std::memchr(P, '\r', static_cast<std::size_t>(end - P)));
+      if (cr == nullptr) {
+        put(P, static_cast<std::size_t>(end - P));
+        return;
+      }
+      put(P, static_cast<std::size_t>(cr - P) + 1);
+      P = cr + 1;
+      if (P == end) {
+        FAfterCR = true;  // the next block decides
+        return;
+      }
+      if (*P != '\n') put("\n", 1);
+      put(P++, 1);
+    }
+  }
+  // The end of the input: a CR at the very end gets its LF.
+  void finish() {
+    if (FAfterCR) put("\n", 1);
+    FAfterCR = false;
+  }
+  std::size_t written() const { return FWritten; }
+
+ private:
+  void put(const char* P, std::size_t N) {
+    if (FOut != nullptr) FOut->append(P, N);
+    FWritten += N;
+  }
+
+  std::string* FOut;
+  std::size_t FWritten = 0;
+  bool FAfterCR = false;
+};
+
 // Opens the file for appending, or creates it when it does not exist. A file
 // that exists but cannot be appended to is never created anew (that would
 // empty it): its error is raised.
@@ -88,26 +137,21 @@ void open_for_appending(zyl::TextFile& F, const String& FileName) {
 }  // namespace
 
 void EnsureCRLFInFile(const String& InFile, const String& OutFile) {
-  std::string in;
+  // The output is built in memory (save_file takes it whole), reserved at
+  // its final size: the input is streamed twice in blocks, once to count the
+  // bytes to write, once to copy them, so it is never held whole itself.
+  std::vector<char> block(detail::LineChunks::kBlockSize);
+  std::string out;
   {
     detail::InputFile file(InFile);
-    in = file.read_rest();
-  }
-  std::string out;
-  out.reserve(in.size() + in.size() / 32 + 1);
-  const char* p = in.data();
-  const char* const end = p + in.size();
-  while (p < end) {
-    const auto* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(end - p)));
-    if (cr == nullptr) {
-      out.append(p, end);
-      break;
-    }
-    out.append(p, cr + 1);
-    p = cr + 1;
-    if (p == end || *p != '\n') out += '\n';
-    // The byte behind the CR is copied without being examined again.
-    if (p < end) out += *p++;
+    CRLFRepair counter(nullptr);
+    for (std::size_t n; (n = file.read(block.data(), block.size())) > 0;) counter.feed(block.data(), n);
+    counter.finish();
+    out.reserve(counter.written());
+    file.seek(0);
+    CRLFRepair copier(&out);
+    for (std::size_t n; (n = file.read(block.data(), block.size())) > 0;) copier.feed(block.data(), n);
+    copier.finish();
   }
   zyl::platform::save_file(OutFile, out);
 }

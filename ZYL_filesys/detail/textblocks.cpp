@@ -32,10 +32,14 @@ std::size_t InputFile::read(char* Buffer, std::size_t Count) {
   return static_cast<std::size_t>(n);
 }
 
-std::string InputFile::read_at(std::int64_t Offset, std::size_t Count) {
+void InputFile::seek(std::int64_t Offset) {
   int error = 0;
   if (zyl::platform::seek_file(FHandle, Offset, zyl::TSeekOrigin::soBeginning, error) < 0)
     fail(u"Cannot seek in file", error);
+}
+
+std::string InputFile::read_at(std::int64_t Offset, std::size_t Count) {
+  seek(Offset);
   std::string bytes(Count, '\0');
   bytes.resize(read(bytes.data(), Count));
   return bytes;
@@ -46,18 +50,6 @@ std::int64_t InputFile::size() {
   const std::int64_t n = zyl::platform::file_size(FHandle, error);
   if (n < 0) fail(u"Cannot read file", error);
   return n;
-}
-
-std::string InputFile::read_rest() {
-  std::string bytes;
-  constexpr std::size_t kStep = 1 << 20;
-  for (;;) {
-    const std::size_t at = bytes.size();
-    bytes.resize(at + kStep);
-    const std::size_t n = read(bytes.data() + at, kStep);
-    bytes.resize(at + n);
-    if (n == 0) return bytes;
-  }
 }
 
 std::string_view LineChunks::next() {
@@ -176,12 +168,55 @@ std::size_t utf16_length(std::string_view Bytes) {
   return units;
 }
 
+namespace {
+
+// The line ends in Bytes: its LFs plus the CRs right before an LF.
+std::size_t line_end_bytes_portable(const char* P, std::size_t N) {
+  std::size_t ends = count_lf_portable(P, N);
+  for (std::size_t i = 1; i < N; ++i) ends += P[i] == '\n' && P[i - 1] == '\r';
+  return ends;
+}
+
+#if defined(__SSE2__)
+// One pass over 16 bytes at a time: LF lanes, and CR lanes whose next byte
+// (the same load shifted by one) is LF, counted in byte counters summed with
+// psadbw every 127 blocks (two increments per block at most).
+std::size_t line_end_bytes_sse2(const char* P, std::size_t N) {
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i cr = _mm_set1_epi8('\r');
+  std::size_t total = 0;
+  std::size_t done = 0;
+  // Each block looks one byte ahead, so the last byte is left to the tail.
+  while (N - done > 16) {
+    const std::size_t blocks = std::min<std::size_t>((N - done - 1) / 16, 127);
+    __m128i counters = _mm_setzero_si128();
+    for (std::size_t b = 0; b < blocks; ++b) {
+      const char* q = P + done + 16 * b;
+      const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+      const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1));
+      const __m128i lfs = _mm_cmpeq_epi8(here, lf);
+      const __m128i crlfs = _mm_and_si128(_mm_cmpeq_epi8(here, cr), _mm_cmpeq_epi8(next, lf));
+      counters = _mm_sub_epi8(_mm_sub_epi8(counters, lfs), crlfs);
+    }
+    const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
+    total += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) + static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
+    done += 16 * blocks;
+  }
+  // The tail (a pair straddling into it was counted by the last block).
+  return total + line_end_bytes_portable(P + done, N - done);
+}
+#endif
+
+}  // namespace
+
 std::int64_t line_characters(std::string_view Bytes) {
-  std::int64_t ends = static_cast<std::int64_t>(count_lf(Bytes.data(), Bytes.size()));
-  // A CR counts as part of the line end only right before an LF.
-  for (std::size_t i = Bytes.find("\r\n"); i != std::string_view::npos; i = Bytes.find("\r\n", i + 2)) ++ends;
+#if defined(__SSE2__)
+  const std::size_t ends = line_end_bytes_sse2(Bytes.data(), Bytes.size());
+#else
+  const std::size_t ends = line_end_bytes_portable(Bytes.data(), Bytes.size());
+#endif
   const std::size_t units = is_ascii(Bytes) ? Bytes.size() : utf16_length(Bytes);
-  return static_cast<std::int64_t>(units) - ends;
+  return static_cast<std::int64_t>(units) - static_cast<std::int64_t>(ends);
 }
 
 std::string_view strip_line_end(std::string_view Line) noexcept {

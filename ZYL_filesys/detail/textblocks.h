@@ -34,12 +34,12 @@ class InputFile {
   // Reads up to Count bytes at the current position into Buffer; returns
   // how many (0 at the end). Raises EInOutError on a read error.
   std::size_t read(char* Buffer, std::size_t Count);
+  // Moves the position to Offset bytes from the start.
+  void seek(std::int64_t Offset);
   // Reads the bytes [Offset, Offset + Count) (fewer at the end of the file).
   std::string read_at(std::int64_t Offset, std::size_t Count);
   // The file's size in bytes.
   std::int64_t size();
-  // Reads everything from the current position on.
-  std::string read_rest();
 
  private:
   [[noreturn]] void fail(std::u16string_view What, int Error) const;

@@ -15,10 +15,9 @@ struct FindState {
 namespace {
 
 // The wide form of a search path: expanded first, so that a relative path
-// too long for the classic API can still take the "\\?\" prefix.
-std::wstring search_path(const String& Path) {
-  return win::widen_path(Path.size() >= MAX_PATH ? ExpandFileName(Path) : Path);
-}
+// that is too long for the classic API once the current directory is put in
+// front can still take the "\\?\" prefix.
+std::wstring search_path(const String& Path) { return win::widen_path(ExpandFileName(Path)); }
 
 int last_error() noexcept {
   const DWORD e = ::GetLastError();

@@ -77,11 +77,19 @@ TEST_F(FileFindTest, GetFileSize) {
 
 TEST_F(FileFindTest, RelativeNamesAreExpanded) {
   write_file_bytes(tmp.path() / "rel.txt", "abc");
+  // A relative path under 260 characters that is longer once expanded.
+  std::string rel;
+  for (int i = 0; i < 4; ++i) rel += std::string(49, static_cast<char>('a' + i)) + "/";
+  fs::create_directories(tmp.path() / rel);
+  write_file_bytes(tmp.path() / rel / "deep.txt", "x");
   const fs::path before = fs::current_path();
   fs::current_path(tmp.path());
   const std::int32_t size = GetFileSize(u"rel.txt");
+  const String found = FileDetect(zyl::from_utf8(rel) + u"DEEP.TXT");
   fs::current_path(before);
   EXPECT_EQ(size, 3);
+  const String dir = zyl::from_utf8(rel);
+  EXPECT_EQ(zyl::to_utf8(found), zyl::to_utf8((kPosix ? dir : zyl::AnsiUpperCase(dir)) + u"deep.txt"));
 }
 
 }  // namespace

@@ -223,6 +223,17 @@ TEST(TextBlocks, LineFeedCountersAgree) {
   EXPECT_EQ(detail::count_lf(all_lf.data(), all_lf.size()), all_lf.size());
 }
 
+TEST(TextBlocks, LineCharactersMatchTheModel) {
+  std::mt19937 rng(9);
+  for (int i = 0; i < 400; ++i) {
+    std::string bytes = test::random_text(rng, rng() % 200);
+    if (!bytes.empty() && bytes.back() != '\n') bytes += '\n';  // whole lines, as the chunks hand out
+    std::int64_t model = 0;
+    for (const String& line : test::model_lines(bytes)) model += static_cast<std::int64_t>(line.size());
+    ASSERT_EQ(detail::line_characters(bytes), model) << i;
+  }
+}
+
 TEST(TextBlocks, Utf16LengthMatchesTheDecoder) {
   std::mt19937 rng(5);
   for (int i = 0; i < 2000; ++i) {

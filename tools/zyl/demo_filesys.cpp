@@ -68,7 +68,7 @@ void demo_filesys() {
   std::filesystem::remove(path, ec);
 }
 
-const DemoRegistration demo{{70, "File system: path names and a text file inspected", demo_filesys}};
+const DemoRegistration demo{{68, "File system: path names and a text file inspected", demo_filesys}};
 
 }  // namespace
 }  // namespace zyl_tool

@@ -128,8 +128,7 @@ void demo_features() {
   std::printf("\nthe matrix in its file format:\n");
   const auto path = std::filesystem::temp_directory_path() / "zyl-demo-features.txt";
   m.Save(zyl::from_utf8(path.string()));
-  Input in(path.string());
-  std::string saved = in.read_all();
+  std::string saved = read_all(path.string());
   for (std::size_t p; (p = saved.find('\r')) != std::string::npos;) saved.erase(p, 1);
   std::printf("%s", saved.c_str());
   zyl::TFeatureMatrix back(nullptr);

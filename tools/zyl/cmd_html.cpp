@@ -29,8 +29,7 @@ bool split_assignment(const zyl::String& line, Values& values) {
 }
 
 void read_values_file(const std::string& name, Values& values) {
-  Input in(name);
-  const zyl::String text = zyl::from_utf8(in.read_all());
+  const zyl::String text = zyl::from_utf8(read_all(name));
   std::size_t start = 0;
   for (int line_no = 1; start < text.size(); ++line_no) {
     std::size_t end = text.find(u'\n', start);
@@ -59,10 +58,9 @@ int run_html(Args& args) {
   }
   const auto files = args.positional();
   if (files.size() != 1) throw UsageError("one TEMPLATE");
-  Input in(files[0]);
 
   zyl::THtmlProducer producer(nullptr);
-  producer.SetTemplate(zyl::from_utf8(in.read_all()));
+  producer.SetTemplate(zyl::from_utf8(read_all(files[0])));
   producer.SetOnHTMLTag([&](zyl::TObject*, zyl::String Name, zyl::String Params, zyl::String& Replacement) {
     const auto it = values.find(Name);
     if (it == values.end()) return;

@@ -63,8 +63,7 @@ int run_table(Args& args) {
     throw UsageError("--desc goes with --sort");
   }
   set_binary_stdio();
-  Input in(files.empty() ? "-" : files[0]);
-  const std::string text = in.read_all();
+  const std::string text = read_all(files.empty() ? "-" : files[0]);
   const char delim = has_delim ? parse_delimiter(delim_text) : detect_csv_delimiter(text);
 
   zyl::TStringArray table(nullptr);

@@ -18,8 +18,7 @@ int run_coding(Args& args, zyl::String (*code)(const zyl::String&)) {
   const auto texts = args.positional();
   set_binary_stdio();
   if (texts.empty()) {
-    Input in("-");
-    write_stdout(zyl::to_latin1(code(zyl::from_latin1(in.read_all()))));
+    write_stdout(zyl::to_latin1(code(zyl::from_latin1(read_all("-")))));
     return 0;
   }
   for (const std::string& t : texts) write_stdout(zyl::to_latin1(code(zyl::from_latin1(t))) + "\n");

@@ -37,9 +37,8 @@ int run_words(Args& args) {
   const auto files = args.positional();
   if (files.size() > 1) throw UsageError("at most one FILE");
   set_binary_stdio();
-  Input in(files.empty() ? "-" : files[0]);
   zyl::TStringAccu acc(nullptr);
-  count_words(zyl::from_utf8(in.read_all()), acc);
+  count_words(zyl::from_utf8(read_all(files.empty() ? "-" : files[0])), acc);
   std::string out;
   for (std::int32_t i : by_frequency(acc)) out += std::to_string(acc.GetCount(i)) + " " + zyl::to_utf8(acc.GetString(i)) + "\n";
   write_stdout(out);

@@ -59,4 +59,12 @@ void finish_stdout() {
 
 void set_binary_stdio() { zyl::platform::set_binary_stdio(); }
 
+std::string read_all(const std::string& name) {
+  const std::unique_ptr<zyl::TStream> in = open_input(name);
+  std::string text;
+  char block[1 << 16];
+  for (std::size_t n; (n = read_some(*in, block, sizeof block)) > 0;) text.append(block, n);
+  return text;
+}
+
 }  // namespace zyl_tool

@@ -25,6 +25,10 @@ std::vector<std::string> expand_files(const std::vector<std::string>& args);
 // Reads up to n bytes from an input; fewer only at its end.
 std::size_t read_some(zyl::TStream& in, void* buffer, std::size_t n);
 
+// The whole of an input (opened as open_input does), for commands whose
+// library function works on a complete text (a template, a table).
+std::string read_all(const std::string& name);
+
 // Writes bytes to standard output; raises std::runtime_error on failure.
 void write_stdout(const void* data, std::size_t n);
 inline void write_stdout(const std::string& s) { write_stdout(s.data(), s.size()); }

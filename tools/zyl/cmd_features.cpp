@@ -3,13 +3,13 @@
 // section of "zyl demo".
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "command.h"
 #include "io.h"
+#include "privatetempdir.h"
 #include "zyl.h"
 
 namespace zyl_tool {
@@ -126,16 +126,16 @@ void demo_features() {
     std::printf("\nrejected: %s", e.what());
   }
   std::printf("\nthe matrix in its file format:\n");
-  const auto path = std::filesystem::temp_directory_path() / "zyl-demo-features.txt";
-  m.Save(zyl::from_utf8(path.string()));
-  std::string saved = read_all(path.string());
+  const PrivateTempDir dir("zyl-demo-");
+  const zyl::String name = dir.file("features.txt");
+  m.Save(name);
+  std::string saved = read_all(zyl::to_utf8(name));
   for (std::size_t p; (p = saved.find('\r')) != std::string::npos;) saved.erase(p, 1);
   std::printf("%s", saved.c_str());
   zyl::TFeatureMatrix back(nullptr);
-  const std::int32_t status = back.Load(zyl::from_utf8(path.string()));
+  const std::int32_t status = back.Load(name);
   std::printf("loaded back: status %d, %d features x %d objects, value (2,3) = %lld\n", status, back.NFeatures(),
               back.NObjects(), static_cast<long long>(back.GetFeatValInt(2, 3)));
-  std::filesystem::remove(path);
 }
 
 const CommandRegistration reg{

@@ -1,11 +1,10 @@
 // The file-system section of "zyl demo": a table of the path functions on
 // fixed names, then a text file written, inspected and repaired.
 #include <cstdio>
-#include <filesystem>
-#include <random>
 #include <string>
 
 #include "command.h"
+#include "privatetempdir.h"
 #include "zyl.h"
 
 namespace zyl_tool {
@@ -52,20 +51,8 @@ void text_file_inspected(const zyl::String& name) {
 
 void demo_filesys() {
   path_table();
-  std::random_device rd;
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("zyl-demo-" + std::to_string(rd()) + "-" + std::to_string(rd()) + ".asc");
-  const std::u8string name8 = path.u8string();
-  const zyl::String name = zyl::from_utf8(std::string(name8.begin(), name8.end()));
-  try {
-    text_file_inspected(name);
-  } catch (...) {
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-    throw;
-  }
-  std::error_code ec;
-  std::filesystem::remove(path, ec);
+  const PrivateTempDir dir("zyl-demo-");
+  text_file_inspected(dir.file("inspected.asc"));
 }
 
 const DemoRegistration demo{{68, "File system: path names and a text file inspected", demo_filesys}};

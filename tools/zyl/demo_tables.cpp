@@ -2,11 +2,11 @@
 // containers: the string array (sorting, searching, numbers, its XML form)
 // and the string accumulator and associative array.
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "command.h"
 #include "csvtable.h"
+#include "privatetempdir.h"
 #include "zyl.h"
 
 namespace zyl_tool {
@@ -68,8 +68,8 @@ void demo_string_array() {
   small.SetString(1, 1, "a < b & \"c\"");
   small.SetString(2, 2, "tab\there");
   small.SetColAttrib(2, 7);
-  const auto path = std::filesystem::temp_directory_path() / "zyl-demo-strarray.xml";
-  const zyl::String name = zyl::from_utf8(path.string());
+  const PrivateTempDir dir("zyl-demo-");
+  const zyl::String name = dir.file("strarray.xml");
   small.SaveAsXMLFile(name, u"demo");
   zyl::TStringArray back(nullptr);
   const bool ok = back.LoadFromXMLFile(name, u"demo");
@@ -83,7 +83,6 @@ void demo_string_array() {
     f.CloseFile();
     print_xml(bytes);
   }
-  std::filesystem::remove(path);
   std::printf("read back: %s, cell (1,1) \"%s\", column 2 attribute %d\n", ok ? "yes" : "no",
               back.GetString(1, 1).c_str(), back.GetColAttrib(2));
 }

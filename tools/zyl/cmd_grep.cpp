@@ -6,13 +6,17 @@
 // is not part of the line the expression sees. Exit status as grep's: 0
 // when a line was printed, 1 when none matched, 2 for an invalid expression
 // or a file that cannot be read.
+#include <algorithm>
 #include <cstdio>
-#include <string_view>
+#include <cstring>
 #include <new>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "command.h"
 #include "io.h"
+#include "literalfinder.h"
 #include "privatetempdir.h"
 #include "zyl.h"
 
@@ -40,44 +44,111 @@ std::string listing(zyl::TGrep& grep) {
   return text;
 }
 
-// Prints the lines of one input in which the expression matches; true when
-// any matched. The input is read in blocks and only the line being matched
-// is held, once, as the characters the matcher reads (byte b is character
-// b), which give the bytes back exactly.
-bool search(zyl::TGrep& grep, zyl::TStream& in, const std::string& prefix, bool numbers) {
-  std::string out;
-  zyl::String line;  // the current line so far, without its LF
-  bool any = false;
-  long long number = 0;
-  const auto finish_line = [&] {
-    ++number;
-    // A CR before the LF is not part of what the expression sees.
-    const bool cr = !line.empty() && line.back() == u'\r';
-    if (cr) line.pop_back();
-    int pos = 0;
-    const bool match = grep.MatchString(line, pos);
-    if (cr) line.push_back(u'\r');
-    if (match) {
-      any = true;
-      put(out, prefix);
-      if (numbers) put(out, std::to_string(number) + ":");
-      const std::u16string_view chars = line;
-      for (std::size_t i = 0; i < chars.size(); i += 1 << 16) put(out, zyl::to_latin1(chars.substr(i, 1 << 16)));
-      put(out, "\n");
-    }
-    line.clear();
-  };
-  std::vector<char> block(1 << 16);
-  for (std::size_t n; (n = read_some(in, block.data(), block.size())) > 0;) {
-    for (std::size_t i = 0; i < n; ++i) {
-      const auto b = static_cast<unsigned char>(block[i]);
-      if (b == '\n') finish_line();
-      else line.push_back(b);
-    }
+// The longest literal string the expression must match somewhere in a line
+// (a literal token: every match passes through each token), as the bytes
+// that spell it; empty when there is none. Every line that matches contains
+// it, so only lines around its occurrences need matching.
+std::string required_literal(const zyl::TGrep& grep) {
+  std::string best;
+  for (int k = 1; k <= grep.NrOfRegExpTokens(); ++k) {
+    const ZYL_stringl::TGrepToken t = grep.GetRegExpToken(k);
+    if (t.Action != ZYL_stringl::TGrepTokenAct::taNormal || t.NumChars <= static_cast<int>(best.size())) continue;
+    const auto chars = std::u16string_view(t.Params.data() + 1, static_cast<std::size_t>(t.NumChars));
+    // A character above 255 is no byte; such a token cannot guide a byte search.
+    if (std::any_of(chars.begin(), chars.end(), [](char16_t c) { return c > 0xFF; })) continue;
+    best.assign(chars.begin(), chars.end());
   }
-  if (!line.empty()) finish_line();
-  write_stdout(out);
-  return any;
+  return best;
+}
+
+// Matches single lines given as bytes and prints those that match.
+class LinePrinter {
+ public:
+  LinePrinter(zyl::TGrep& grep, const std::string& prefix, bool numbers)
+      : FGrep(grep), FPrefix(prefix), FNumbers(numbers) {}
+
+  // Matches the next line of the input, [begin, end) without its LF.
+  void line(const char* begin, const char* end) {
+    ++FNumber;
+    // A CR before the LF is not part of what the expression sees.
+    const std::size_t n = static_cast<std::size_t>(end - begin);
+    const std::size_t seen = n > 0 && end[-1] == '\r' ? n - 1 : n;
+    FLine.resize(seen);
+    for (std::size_t i = 0; i < seen; ++i) FLine[i] = static_cast<unsigned char>(begin[i]);
+    int pos = 0;
+    if (!FGrep.MatchString(FLine, pos)) return;
+    FAny = true;
+    put(FOut, FPrefix);
+    if (FNumbers) put(FOut, std::to_string(FNumber) + ":");
+    put(FOut, std::string_view(begin, n));
+    put(FOut, "\n");
+  }
+  // Counts lines passed over without matching them.
+  void skip(long long lines) { FNumber += lines; }
+  bool numbers() const { return FNumbers; }
+
+  bool finish() {
+    write_stdout(FOut);
+    FOut.clear();
+    return FAny;
+  }
+
+ private:
+  zyl::TGrep& FGrep;
+  const std::string& FPrefix;
+  bool FNumbers;
+  zyl::String FLine;  // the line as the characters the matcher reads (byte b is character b)
+  std::string FOut;
+  long long FNumber = 0;
+  bool FAny = false;
+};
+
+// Matches the complete lines in [begin, end) (end just after an LF): with a
+// required literal only the lines holding an occurrence of it.
+void scan_lines(const char* begin, const char* end, const LiteralFinder* finder, LinePrinter& printer) {
+  const auto lf_count = [](const char* b, const char* e) { return static_cast<long long>(std::count(b, e, '\n')); };
+  for (const char* p = begin; p < end;) {
+    const char* at = finder != nullptr ? finder->find(p, end) : p;
+    if (at == end) {
+      if (printer.numbers()) printer.skip(lf_count(p, end));
+      return;
+    }
+    const char* line = at;
+    while (line > p && line[-1] != '\n') --line;
+    if (printer.numbers()) printer.skip(lf_count(p, line));
+    const auto* lf = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+    printer.line(line, lf);
+    p = lf + 1;
+  }
+}
+
+// Prints the lines of one input in which the expression matches; true when
+// any matched. The input is read in large blocks; the lines are found in the
+// raw bytes and only those that can match are built and matched.
+bool search(zyl::TGrep& grep, zyl::TStream& in, const std::string& prefix, bool numbers) {
+  constexpr std::size_t kBlock = 1 << 20;
+  const std::string literal = required_literal(grep);
+  std::optional<LiteralFinder> finder;
+  if (!literal.empty()) finder.emplace(literal, grep.IgnoreCase());
+  LinePrinter printer(grep, prefix, numbers);
+  std::vector<char> buffer;
+  std::size_t kept = 0;  // the start of a line not yet complete
+  for (;;) {
+    buffer.resize(kept + kBlock);
+    const std::size_t n = read_some(in, buffer.data() + kept, kBlock);
+    if (n == 0) break;
+    const std::size_t have = kept + n;
+    const std::size_t last_lf = std::string_view(buffer.data(), have).rfind('\n');
+    if (last_lf == std::string_view::npos) {
+      kept = have;
+      continue;
+    }
+    scan_lines(buffer.data(), buffer.data() + last_lf + 1, finder ? &*finder : nullptr, printer);
+    kept = have - (last_lf + 1);
+    std::memmove(buffer.data(), buffer.data() + last_lf + 1, kept);
+  }
+  if (kept > 0) printer.line(buffer.data(), buffer.data() + kept);  // the last line, without LF
+  return printer.finish();
 }
 
 int run_grep(Args& args) {

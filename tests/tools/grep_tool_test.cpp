@@ -41,7 +41,7 @@ std::string mixed_text() {
   std::string text;
   for (int line = 0; line < 40000; ++line) {
     for (unsigned n = rng() % 6; n > 0; --n) text += std::string(words[rng() % 9]) + " ";
-    if (line == 20000) text += std::string(1200000, 'k') + "word1999 k";
+    if (line == 20000) text += std::string(300000, 'k') + "word1999 k";
     text += rng() % 5 == 0 ? "\r\n" : "\n";
   }
   return text + "word1999 last";

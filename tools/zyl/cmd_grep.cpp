@@ -126,7 +126,7 @@ void scan_lines(const char* begin, const char* end, const LiteralFinder* finder,
 // any matched. The input is read in large blocks; the lines are found in the
 // raw bytes and only those that can match are built and matched.
 bool search(zyl::TGrep& grep, zyl::TStream& in, const std::string& prefix, bool numbers) {
-  constexpr std::size_t kBlock = 1 << 20;
+  constexpr std::size_t kBlock = 1 << 18;
   const std::string literal = required_literal(grep);
   std::optional<LiteralFinder> finder;
   if (!literal.empty()) finder.emplace(literal, grep.IgnoreCase());

@@ -1,6 +1,7 @@
 // Candidates are the places where the literal's first and last bytes both
 // occur at the right distance, tested 16 places at a time with SSE2 where
-// the compiler targets it; each candidate is then compared in full. With
+// the compiler targets it (elsewhere, and for the last few places, the
+// first byte is looked for alone); each candidate is then compared in full. With
 // ignore_case a letter is compared with bit 5 set, which folds A-Z onto a-z
 // and maps no other byte onto a letter.
 #include "literalfinder.h"
@@ -36,11 +37,12 @@ const char* LiteralFinder::find(const char* begin, const char* end) const {
   if (static_cast<std::size_t>(end - begin) < n) return end;
   const char* const last_start = end - n;  // the last place the literal can start
   const char* p = begin;
-#if defined(__SSE2__)
   const auto first = static_cast<unsigned char>(FLiteral.front());
-  const auto last = static_cast<unsigned char>(FLiteral.back());
   // Letters are compared with bit 5 set when case is ignored.
-  const __m128i first_or = _mm_set1_epi8(FIgnoreCase && is_lower_letter(first) ? 0x20 : 0);
+  const bool fold_first = FIgnoreCase && is_lower_letter(first);
+#if defined(__SSE2__)
+  const auto last = static_cast<unsigned char>(FLiteral.back());
+  const __m128i first_or = _mm_set1_epi8(fold_first ? 0x20 : 0);
   const __m128i last_or = _mm_set1_epi8(FIgnoreCase && is_lower_letter(last) ? 0x20 : 0);
   const __m128i first_v = _mm_set1_epi8(static_cast<char>(first));
   const __m128i last_v = _mm_set1_epi8(static_cast<char>(last));
@@ -55,8 +57,13 @@ const char* LiteralFinder::find(const char* begin, const char* end) const {
     }
   }
 #endif
-  for (; p <= last_start; ++p)
+  for (; p <= last_start; ++p) {
+    if (!fold_first) {
+      p = static_cast<const char*>(std::memchr(p, first, static_cast<std::size_t>(last_start - p) + 1));
+      if (p == nullptr) return end;
+    }
     if (matches_at(p)) return p;
+  }
   return end;
 }
 

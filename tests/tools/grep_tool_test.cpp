@@ -50,7 +50,9 @@ std::string mixed_text() {
 TEST(GrepTool, OutputEqualsMatchingEveryLineOnItsOwn) {
   const std::string text = mixed_text();
   const char* const patterns[] = {"word1999", "WORD1999", "d19+9 ", "[wW]ord1", "99$", "^x", "k$", "9 \\#0D",
-                                  "\\#E4rger", "\\#C4RGER", "19\\#0A", "[0-9]+ kalo", "x.*19", "rd1?9"};
+                                  "\\#E4rger", "\\#C4RGER", "19\\#0A", "[0-9]+ kalo", "x.*19", "rd1?9",
+                                  // without a literal: lines are found by a set's members
+                                  "[xX][0-9]?$", "[0-9]+[Ww]", "[^a-z0-9 ]+[xR]", ".+", "^[W]"};
   for (const char* expr : patterns) {
     for (const char* options : {"", "-i ", "-n ", "-i -n "}) {
       SCOPED_TRACE(std::string(options) + expr);

@@ -7,6 +7,7 @@
 // when a line was printed, 1 when none matched, 2 for an invalid expression
 // or a file that cannot be read.
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -16,6 +17,7 @@
 
 #include "command.h"
 #include "io.h"
+#include "byteclassfinder.h"
 #include "literalfinder.h"
 #include "privatetempdir.h"
 #include "zyl.h"
@@ -103,12 +105,45 @@ class LinePrinter {
   bool FAny = false;
 };
 
-// Matches the complete lines in [begin, end) (end just after an LF): with a
-// required literal only the lines holding an occurrence of it.
-void scan_lines(const char* begin, const char* end, const LiteralFinder* finder, LinePrinter& printer) {
+// The set that the expression must match a member of somewhere in a line
+// (a set token, or one or more of a set), as the bytes whose character (A-Z
+// lowered with IgnoreCase, as the matcher lowers the text) is a member; the
+// set with the fewest such bytes. Empty when there is no such set.
+std::optional<std::array<bool, 256>> required_set(const zyl::TGrep& grep) {
+  std::optional<std::array<bool, 256>> best;
+  std::size_t best_count = 257;
+  for (int k = 1; k <= grep.NrOfRegExpTokens(); ++k) {
+    const ZYL_stringl::TGrepToken t = grep.GetRegExpToken(k);
+    const bool set = t.Action == ZYL_stringl::TGrepTokenAct::taSet ||
+                     (t.Action == ZYL_stringl::TGrepTokenAct::taMult1 && t.NumChars < 0);
+    if (!set) continue;
+    std::array<bool, 256> members{};
+    std::size_t count = 0;
+    for (unsigned b = 0; b < 256; ++b) {
+      const unsigned c = grep.IgnoreCase() && b >= 'A' && b <= 'Z' ? b | 0x20 : b;
+      members[b] = t.Params[c] == u'*';
+      count += members[b] ? 1 : 0;
+    }
+    if (count < best_count) {
+      best = members;
+      best_count = count;
+    }
+  }
+  return best;
+}
+
+// Takes every place as a candidate: each line is matched.
+struct EveryLine {
+  const char* find(const char* begin, const char*) const { return begin; }
+};
+
+// Matches the complete lines in [begin, end) (end just after an LF) that
+// hold a candidate place.
+template <class Finder>
+void scan_lines(const char* begin, const char* end, const Finder& finder, LinePrinter& printer) {
   const auto lf_count = [](const char* b, const char* e) { return static_cast<long long>(std::count(b, e, '\n')); };
   for (const char* p = begin; p < end;) {
-    const char* at = finder != nullptr ? finder->find(p, end) : p;
+    const char* at = finder.find(p, end);
     if (at == end) {
       if (printer.numbers()) printer.skip(lf_count(p, end));
       return;
@@ -122,15 +157,11 @@ void scan_lines(const char* begin, const char* end, const LiteralFinder* finder,
   }
 }
 
-// Prints the lines of one input in which the expression matches; true when
-// any matched. The input is read in large blocks; the lines are found in the
-// raw bytes and only those that can match are built and matched.
-bool search(zyl::TGrep& grep, zyl::TStream& in, const std::string& prefix, bool numbers) {
+// Reads the input in large blocks and hands the complete lines of each to
+// scan_lines; the last line, without LF, is matched on its own.
+template <class Finder>
+void scan_input(zyl::TStream& in, const Finder& finder, LinePrinter& printer) {
   constexpr std::size_t kBlock = 1 << 18;
-  const std::string literal = required_literal(grep);
-  std::optional<LiteralFinder> finder;
-  if (!literal.empty()) finder.emplace(literal, grep.IgnoreCase());
-  LinePrinter printer(grep, prefix, numbers);
   std::vector<char> buffer;
   std::size_t kept = 0;  // the start of a line not yet complete
   for (;;) {
@@ -143,11 +174,25 @@ bool search(zyl::TGrep& grep, zyl::TStream& in, const std::string& prefix, bool 
       kept = have;
       continue;
     }
-    scan_lines(buffer.data(), buffer.data() + last_lf + 1, finder ? &*finder : nullptr, printer);
+    scan_lines(buffer.data(), buffer.data() + last_lf + 1, finder, printer);
     kept = have - (last_lf + 1);
     std::memmove(buffer.data(), buffer.data() + last_lf + 1, kept);
   }
-  if (kept > 0) printer.line(buffer.data(), buffer.data() + kept);  // the last line, without LF
+  if (kept > 0) printer.line(buffer.data(), buffer.data() + kept);
+}
+
+// Prints the lines of one input in which the expression matches; true when
+// any matched. The lines are found in the raw bytes, and only those that
+// hold what every match needs (a literal, else a member of a set) are built
+// and matched.
+bool search(zyl::TGrep& grep, zyl::TStream& in, const std::string& prefix, bool numbers) {
+  LinePrinter printer(grep, prefix, numbers);
+  if (const std::string literal = required_literal(grep); !literal.empty())
+    scan_input(in, LiteralFinder(literal, grep.IgnoreCase()), printer);
+  else if (const auto set = required_set(grep))
+    scan_input(in, ByteClassFinder(*set), printer);
+  else
+    scan_input(in, EveryLine{}, printer);
   return printer.finish();
 }
 

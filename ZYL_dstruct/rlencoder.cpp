@@ -86,6 +86,20 @@ bool TRLEncoder::Encode(std::span<const std::uint8_t> InBuf, std::int32_t NumByt
     // Each input byte completes at most one run of up to 3 encoded bytes.
     reserve(3 * (slice_end - i) + 3);
     while (i < slice_end) {
+      if (FCount == 1 && FLastB != FLeadInByte && in[i] != FLastB) {
+        // A single byte followed by a different one is written as itself:
+        // the common case of data without runs, taken without the general
+        // run bookkeeping. Stops at a repeat or at the lead-in byte.
+        std::uint8_t* out = FBuffer.data() + FBufPoi;
+        std::uint8_t last = FLastB;
+        for (; i < slice_end && in[i] != last && last != FLeadInByte; ++i) {
+          *out++ = last;
+          last = in[i];
+        }
+        FBufPoi = static_cast<std::int32_t>(out - FBuffer.data());
+        FLastB = last;
+        continue;
+      }
       const std::uint8_t b = in[i];
       if (FCount == 0) {
         FCount = 1;

@@ -22,6 +22,7 @@
 #include "ZYL_dstruct/detail/crc32_impl.h"
 #include "ZYL_dstruct/detail/sha1_impl.h"
 #include "ZYL_dstruct/detail/x86/cpu_features.h"
+#include "ZYL_dstruct/detail/x86/crc16_pclmul.h"
 #include "ZYL_dstruct/detail/x86/crc32_pclmul.h"
 #include "ZYL_dstruct/detail/x86/sha1_shani.h"
 #include "ZYL_dstruct/sha1.h"
@@ -128,6 +129,27 @@ void BM_CRC16ofBuffer(benchmark::State& state, TCRC16Mode mode) {
 }
 BENCHMARK_CAPTURE(BM_CRC16ofBuffer, xmodem, TCRC16Mode::crcZModem)->Apply(sizes);
 BENCHMARK_CAPTURE(BM_CRC16ofBuffer, ccitt, TCRC16Mode::crcCCITT)->Apply(sizes);
+
+void BM_crc16_variant(benchmark::State& state, detail::crc16_fn fn, std::uint32_t needs) {
+  if (!detail::has_cpu_features(needs)) return state.SkipWithError("not supported by this CPU");
+  const auto in = input(state);
+  const std::uint16_t want = detail::crc16_slice16(0xFFFF, in.data(), in.size());
+  std::uint16_t crc = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(crc = fn(0xFFFF, in.data(), in.size()));
+  if (crc != want) throw std::runtime_error("crc16 variant disagrees");
+  set_bytes(state);
+}
+BENCHMARK_CAPTURE(BM_crc16_variant, slice16, &detail::crc16_slice16, 0)->Arg(16384)->Arg(kBig);
+#if ZYL_ARCH_X86
+BENCHMARK_CAPTURE(BM_crc16_variant, pclmul, &detail::crc16_pclmul,
+                  detail::kCpuPclmul | detail::kCpuSsse3 | detail::kCpuSse41)
+    ->Arg(16384)
+    ->Arg(kBig);
+BENCHMARK_CAPTURE(BM_crc16_variant, vpclmul, &detail::crc16_vpclmul,
+                  detail::kCpuVpclmul | detail::kCpuAvx2 | detail::kCpuPclmul | detail::kCpuSsse3 | detail::kCpuSse41)
+    ->Arg(16384)
+    ->Arg(kBig);
+#endif
 
 // ---- SHA-1 ---------------------------------------------------------------
 

@@ -74,6 +74,10 @@ class ZYL_API TextFile {
   // open for reading.
   //   "ab\r\ncd" -> u"ab", then u"cd", then u"" (Eof() true after "cd")
   String ReadLn();
+  // The same line into Line (replacing its contents), reusing its storage:
+  // a loop over a file's lines then allocates only for its longest line.
+  //   String line;  while (!f.Eof()) { f.ReadLn(line); ... }
+  void ReadLn(String& Line);
   // Reads one UTF-16 code unit; line-end bytes come back as CR (13) and LF
   // (10); a character beyond U+FFFF comes as two calls (surrogate pair). At
   // the end of the file returns Ctrl-Z (26).

@@ -1,9 +1,24 @@
 // Library: zyl / Package: ZYL_dstruct / Module: detail/crc16_impl
 #include "ZYL_dstruct/detail/crc16_impl.h"
 
+#include "ZYL_dstruct/detail/x86/cpu_features.h"
+#include "ZYL_dstruct/detail/x86/crc16_pclmul.h"
+
 namespace ZYL_dstruct::detail {
 namespace {
+
 const auto& T = crc16_tables;
+
+crc16_fn select_crc16() noexcept {
+#if ZYL_ARCH_X86
+  if (has_cpu_features(kCpuVpclmul | kCpuAvx2 | kCpuPclmul | kCpuSsse3 | kCpuSse41)) return &crc16_vpclmul;
+  if (has_cpu_features(kCpuPclmul | kCpuSsse3 | kCpuSse41)) return &crc16_pclmul;
+#endif
+  return &crc16_slice16;
+}
+
+dispatched<crc16_fn> g_crc16{&select_crc16};
+
 }  // namespace
 
 std::uint16_t crc16_slice1(std::uint16_t crc, const std::uint8_t* p, std::size_t n) noexcept {
@@ -18,6 +33,10 @@ std::uint16_t crc16_slice16(std::uint16_t crc, const std::uint8_t* p, std::size_
           T[3][p[12]] ^ T[2][p[13]] ^ T[1][p[14]] ^ T[0][p[15]];
   }
   return crc16_slice1(crc, p, n);
+}
+
+std::uint16_t crc16_update(std::uint16_t crc, const std::uint8_t* p, std::size_t n) noexcept {
+  return g_crc16.get()(crc, p, n);
 }
 
 }  // namespace ZYL_dstruct::detail

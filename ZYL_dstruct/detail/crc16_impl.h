@@ -1,8 +1,9 @@
 // Library: zyl / Package: ZYL_dstruct / Module: detail/crc16_impl
 //
 // Internal: the CRC-16 register update (polynomial 1021, most significant
-// bit first) over a block of bytes. Bare register in and out: no start value,
-// no inversion.
+// bit first) over a block of bytes, in its portable forms and through the
+// run-time choice of the fastest variant. Bare register in and out: no start
+// value, no inversion.
 //
 // Slicing: T0 advances the register by one byte; Tk gives the contribution
 // of a byte followed by k zero bytes. The register's two bytes are XORed into
@@ -15,6 +16,8 @@
 #include <cstdint>
 
 namespace ZYL_dstruct::detail {
+
+using crc16_fn = std::uint16_t (*)(std::uint16_t crc, const std::uint8_t* p, std::size_t n) noexcept;
 
 using crc16_table_set = std::array<std::array<std::uint16_t, 256>, 16>;
 
@@ -37,5 +40,8 @@ static_assert(crc16_tables[0][1] == 0x1021);
 
 [[nodiscard]] std::uint16_t crc16_slice1(std::uint16_t crc, const std::uint8_t* p, std::size_t n) noexcept;
 [[nodiscard]] std::uint16_t crc16_slice16(std::uint16_t crc, const std::uint8_t* p, std::size_t n) noexcept;
+
+// The fastest variant this CPU offers.
+[[nodiscard]] std::uint16_t crc16_update(std::uint16_t crc, const std::uint8_t* p, std::size_t n) noexcept;
 
 }  // namespace ZYL_dstruct::detail

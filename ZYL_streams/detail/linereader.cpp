@@ -69,6 +69,11 @@ bool scan_line(zyl::TStream& Stream, std::int32_t Mode, F&& Take) {
 zyl::String read_line_bytes(zyl::TStream& Stream, std::int32_t Mode, bool& Eos) {
   zyl::String line;
   Eos = !scan_line(Stream, Mode, [&](Window piece) {
+    if (line.empty()) {
+      // Most lines are one piece: widened straight into a string of their size.
+      line = zyl::String(piece.begin(), piece.end());
+      return;
+    }
     const std::size_t at = line.size();
     line.resize(at + piece.size());
     for (std::size_t i = 0; i < piece.size(); ++i) line[at + i] = piece[i];

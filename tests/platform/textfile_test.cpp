@@ -116,6 +116,40 @@ TEST_F(TextFileTest, ReadCharThenReadLnContinueTheSameLine) {
   EXPECT_TRUE(f.Eoln());
 }
 
+// Lines of 0..40 bytes with one byte of 0x80 and above (a lone byte read as
+// Latin-1, or the lead of a two-byte sequence) at every position, read by
+// both forms of ReadLn; the form with a String replaces what it held.
+TEST_F(TextFileTest, ReadLnIntoAStringEqualsReadLn) {
+  std::string bytes;
+  std::vector<String> want;
+  for (std::size_t n = 0; n <= 40; ++n) {
+    const std::string plain(n, 'a');
+    bytes += plain + (n % 2 ? "\r\n" : "\n");
+    want.push_back(from_utf8(plain));
+    for (std::size_t at = 0; at < n; ++at) {
+      std::string line = plain;
+      line[at] = static_cast<char>(at % 2 ? 0xE9 : 0xC3);
+      if (at % 2 == 0 && at + 1 < n) line[at + 1] = static_cast<char>(0xA9);
+      bytes += line + "\n";
+      want.push_back(from_utf8(line));
+    }
+  }
+  bytes += "last";
+  want.push_back(u"last");
+  open_with(bytes);
+  for (const String& w : want) ASSERT_EQ(f.ReadLn(), w);
+  EXPECT_TRUE(f.Eof());
+  f.Reset();
+  String line = u"left over from before";
+  for (const String& w : want) {
+    f.ReadLn(line);
+    ASSERT_EQ(line, w);
+  }
+  EXPECT_TRUE(f.Eof());
+  f.ReadLn(line);
+  EXPECT_EQ(line, u"") << "at the end: an empty line";
+}
+
 TEST_F(TextFileTest, ReadInteger) {
   open_with("  -42\t+7\r\n\n 2147483647 -2147483648 0009\n   ");
   for (std::int32_t want : {-42, 7, 2147483647, -2147483647 - 1, 9}) EXPECT_EQ(f.ReadInteger(), want);

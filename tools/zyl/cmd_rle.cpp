@@ -1,6 +1,7 @@
 // zyl rle [-d] [FILE]: run-length encode (or decode) a file or standard input.
 #include <algorithm>
 #include <cstdio>
+#include <span>
 #include <vector>
 
 #include "command.h"
@@ -12,43 +13,68 @@ namespace zyl_tool {
 namespace {
 
 constexpr std::int32_t kBlock = 256;
+// Input is read, and output written, in pieces of this size.
+constexpr std::size_t kIoSize = 1 << 16;
+
+// Collects the encoder's blocks and writes them in large pieces.
+class BlockOutput {
+ public:
+  BlockOutput() : FBuffer(kIoSize + kBlock) {}
+  // Room for one block.
+  std::span<std::uint8_t> next_block() {
+    if (FFill + kBlock > FBuffer.size()) flush();
+    return std::span(FBuffer).subspan(FFill, kBlock);
+  }
+  void commit(std::size_t n) { FFill += n; }
+  void flush() {
+    write_stdout(FBuffer.data(), FFill);
+    FFill = 0;
+  }
+
+ private:
+  std::vector<std::uint8_t> FBuffer;
+  std::size_t FFill = 0;
+};
+
+// Moves every full block that is waiting in rle to out.
+void take_blocks(zyl::TRLEncoder& rle, BlockOutput& out) {
+  while (rle.WaitingBytes() >= kBlock) {
+    rle.GetResult(out.next_block());
+    out.commit(kBlock);
+  }
+}
 
 void encode(zyl::TStream& in) {
   zyl::TRLEncoder rle(nullptr);
   rle.SetBufLeng(kBlock);
-  std::uint8_t chunk[kBlock];
-  std::uint8_t block[kBlock];
-  for (std::size_t n; (n = read_some(in, chunk, sizeof chunk)) > 0;) {
-    if (rle.Encode(chunk, static_cast<std::int32_t>(n))) {
-      // Hand out every full block that is waiting.
-      while (rle.WaitingBytes() >= kBlock) {
-        rle.GetResult(block);
-        write_stdout(block, kBlock);
-      }
+  std::vector<std::uint8_t> chunk(kIoSize);
+  BlockOutput out;
+  for (std::size_t n; (n = read_some(in, chunk.data(), chunk.size())) > 0;) {
+    // Fed a block at a time, so that few encoded bytes wait in the encoder
+    // (each block taken moves the rest of them forward).
+    for (std::size_t i = 0; i < n; i += kBlock) {
+      const auto k = static_cast<std::int32_t>(std::min<std::size_t>(kBlock, n - i));
+      if (rle.Encode(std::span(chunk).subspan(i), k)) take_blocks(rle, out);
     }
   }
   for (std::int32_t n = kBlock; n == kBlock;) {
-    n = rle.Finish(block);
-    write_stdout(block, static_cast<std::size_t>(n));
+    n = rle.Finish(out.next_block());
+    out.commit(static_cast<std::size_t>(n));
   }
+  out.flush();
 }
 
 void decode(zyl::TStream& in) {
   zyl::TRLEncoder rle(nullptr);
   rle.SetBufLeng(kBlock);
-  std::vector<std::uint8_t> chunk(65536);
-  std::uint8_t block[kBlock];
+  std::vector<std::uint8_t> chunk(kIoSize);
+  BlockOutput out;
   for (std::size_t n; (n = read_some(in, chunk.data(), chunk.size())) > 0;) {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (rle.Decode(chunk[i])) {
-        while (rle.WaitingBytes() >= kBlock) {
-          rle.GetResult(block);
-          write_stdout(block, kBlock);
-        }
-      }
-    }
+    for (std::size_t i = 0; i < n; ++i)
+      if (rle.Decode(chunk[i])) take_blocks(rle, out);
   }
-  for (std::int32_t n; (n = rle.Flush(block)) > 0;) write_stdout(block, static_cast<std::size_t>(n));
+  for (std::int32_t n; (n = rle.Flush(out.next_block())) > 0;) out.commit(static_cast<std::size_t>(n));
+  out.flush();
 }
 
 int run_rle(Args& args) {

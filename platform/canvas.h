@@ -1,0 +1,122 @@
+// Library: zyl / Package: platform / Module: canvas
+//
+// TCanvas: drawing on 32-bit pixels (each a TColor) with the rules of the
+// Windows GDI, on every platform:
+//   - LineTo draws from the pen position up to, not including, its end point
+//     (the rasterization rule is in raster.h) and moves the pen there;
+//   - Rectangle and Ellipse with corners (x1, y1, x2, y2) cover x1..x2-1 and
+//     y1..y2-1: the brush fills the inside unless its style is bsClear, the
+//     pen draws the outline unless its style is psClear (with a clear pen a
+//     rectangle's fill covers x1..x2-2, y1..y2-2, as in GDI);
+//   - Polygon fills with the brush (even-odd rule) and outlines the closed
+//     figure with the pen;
+//   - pens wider than 1 pixel stamp a square of Width pixels centred on each
+//     pixel of the thin line; dashed styles repeat GDI's cosmetic patterns
+//     (dash 18 on 6 off, dot 3/3, dash-dot 9/6/3/6, dash-dot-dot 9/3/3/3/3/3)
+//     counted from the start of each line.
+// Every coordinate is accepted, however large or negative; what falls outside
+// the surface is clipped and the work done is bounded by the surface's size.
+//
+// A canvas draws on a PixelSurface it does not own (a bitmap's or a printer
+// page's); the surface must outlive the canvas.
+//
+// Example:
+//   TBitmap b;  b.SetSize(10, 10);
+//   b.Canvas().Pen().SetColor(0x0000FF);
+//   b.Canvas().MoveTo(0, 0);  b.Canvas().LineTo(4, 0);   // pixels 0..3 of row 0 red
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "platform/events.h"
+#include "platform/font.h"
+
+namespace zyl {
+
+// Pixels in rows, top row first: Pixels[y * Width + x].
+struct PixelSurface {
+  std::int32_t Width = 0;
+  std::int32_t Height = 0;
+  std::vector<TColor> Pixels;
+};
+
+enum class TPenStyle : std::uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum class TBrushStyle : std::uint8_t { bsSolid, bsClear };
+
+class ZYL_API TPen {
+ public:
+  TColor Color() const noexcept { return FColor; }
+  void SetColor(TColor Value) noexcept { FColor = Value; }
+  // 1..kMaxPenWidth; other values are stored as the nearest limit (so the
+  // work of a stroke stays bounded).
+  static constexpr std::int32_t kMaxPenWidth = 1000;
+  std::int32_t Width() const noexcept { return FWidth; }
+  void SetWidth(std::int32_t Value) noexcept { FWidth = Value < 1 ? 1 : Value > kMaxPenWidth ? kMaxPenWidth : Value; }
+  TPenStyle Style() const noexcept { return FStyle; }
+  void SetStyle(TPenStyle Value) noexcept { FStyle = Value; }
+
+ private:
+  TColor FColor = 0;  // black
+  std::int32_t FWidth = 1;
+  TPenStyle FStyle = TPenStyle::psSolid;
+};
+
+class ZYL_API TBrush {
+ public:
+  TColor Color() const noexcept { return FColor; }
+  void SetColor(TColor Value) noexcept { FColor = Value; }
+  TBrushStyle Style() const noexcept { return FStyle; }
+  void SetStyle(TBrushStyle Value) noexcept { FStyle = Value; }
+
+ private:
+  TColor FColor = 0xFFFFFF;  // white
+  TBrushStyle FStyle = TBrushStyle::bsSolid;
+};
+
+class ZYL_API TCanvas {
+ public:
+  explicit TCanvas(PixelSurface& Surface) : FSurface(&Surface) {}
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  TPen& Pen() noexcept { return FPen; }
+  TBrush& Brush() noexcept { return FBrush; }
+  TFont& Font() noexcept { return FFont; }
+  const TPen& Pen() const noexcept { return FPen; }
+  const TBrush& Brush() const noexcept { return FBrush; }
+  const TFont& Font() const noexcept { return FFont; }
+
+  // An opaque value identifying the surface drawn on (the device context of
+  // the host platform); equal for canvases on the same surface.
+  std::uintptr_t Handle() const noexcept { return reinterpret_cast<std::uintptr_t>(FSurface); }
+
+  TPoint PenPos() const noexcept { return FPenPos; }
+  void MoveTo(std::int32_t X, std::int32_t Y) noexcept { FPenPos = {X, Y}; }
+  void LineTo(std::int32_t X, std::int32_t Y);
+  void Rectangle(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2);
+  void Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2);
+  // Fewer than 2 points draw nothing; 2 points draw the line there and back.
+  void Polygon(std::span<const TPoint> Points);
+
+  // The colour of pixel (X, Y); -1 (0xFFFFFFFF, "no colour") outside.
+  TColor Pixels(std::int32_t X, std::int32_t Y) const noexcept;
+  // Sets pixel (X, Y); nothing happens outside the surface.
+  void SetPixels(std::int32_t X, std::int32_t Y, TColor Color) noexcept;
+
+ private:
+  void pen_line(TPoint P, TPoint Q);
+  void stamp(std::int32_t X, std::int32_t Y, TColor Color);
+  void fill_span(std::int32_t Y, std::int32_t X1, std::int32_t X2, TColor Color);
+  bool pen_draws() const noexcept { return FPen.Style() != TPenStyle::psClear; }
+  bool brush_fills() const noexcept { return FBrush.Style() != TBrushStyle::bsClear; }
+
+  PixelSurface* FSurface;
+  TPen FPen;
+  TBrush FBrush;
+  TFont FFont;
+  TPoint FPenPos;
+};
+
+}  // namespace zyl

@@ -3,7 +3,11 @@
 
 #include <array>
 
+#include <algorithm>
+
 #include "platform/screen.h"
+#include "platform/textrender.h"
+#include "ZYL_zylbase/errors.h"
 
 namespace ZYL_zylbase {
 namespace {
@@ -60,6 +64,13 @@ void DrawFrame(zyl::TCanvas& Canvas, TFrameStyle Style, std::int32_t Left, std::
   Canvas.Pen().SetColor(p[3]);
   Canvas.LineTo(off(R, -1), off(B, -1));
   Canvas.LineTo(L, off(B, -1));
+}
+
+bool FontIsTrueType(const zyl::String& FontName) {
+  const std::vector<zyl::String> fonts = zyl::Screen().Fonts();
+  if (std::find(fonts.begin(), fonts.end(), FontName) == fonts.end())
+    throw EZYLError(u"Font \"" + FontName + u"\" is not installed");
+  return zyl::platform::font_is_truetype(FontName);
 }
 
 void SetCanvasFontSizeScaled(zyl::TCanvas& Canvas, std::int32_t Size) {

@@ -41,6 +41,12 @@ ZYL_API void DrawFrame(zyl::TCanvas& Canvas, TFrameStyle Style, std::int32_t Lef
                        std::int32_t Right, std::int32_t Bottom, zyl::TColor C1, zyl::TColor C2, zyl::TColor C3,
                        zyl::TColor C4, zyl::TColor C5);
 
+// True when the installed font family FontName has TrueType outlines
+// (OpenType fonts with TrueType outlines included; CFF, Type 1 and bitmap
+// fonts give false). A name not in Screen().Fonts() raises EZYLError
+// "Font \"<name>\" is not installed".
+[[nodiscard]] ZYL_API bool FontIsTrueType(const zyl::String& FontName);
+
 // Sets the canvas font's size so that its height in pixels is Size points
 // at the screen's resolution, whatever the font's own PixelsPerInch (which
 // is left as it was).

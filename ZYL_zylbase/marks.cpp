@@ -215,7 +215,16 @@ void draw_shape(zyl::TCanvas& C, std::uint8_t Code, MarkPen& m, bool Printer) {
 }  // namespace
 
 void DrawMarkOnCanvas(zyl::TCanvas& Canvas, std::uint8_t Code, std::int32_t X, std::int32_t Y) {
-  if (Code >= 52) throw EZYLError(u"Character marks need text output, which this build lacks");
+  if (Code >= 52) {
+    // A character: 200..209 are the digits.
+    const zyl::String text(1, static_cast<zyl::Char>(Code >= 200 && Code <= 209 ? u'0' + (Code - 200) : Code));
+    Canvas.Brush().SetStyle(zyl::TBrushStyle::bsClear);
+    Canvas.Font().SetColor(Canvas.Pen().Color());
+    const std::int32_t w = Canvas.TextWidth(text), h = Canvas.TextHeight(text);
+    Canvas.TextOut(static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{X} - w / 2, INT32_MIN, INT32_MAX)),
+                   static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{Y} - h / 2, INT32_MIN, INT32_MAX)), text);
+    return;
+  }
   const zyl::TColor saved = Canvas.Brush().Color();
   MarkPen m(Canvas, X, Y);
   draw_shape(Canvas, Code, m, &Canvas == &zyl::Printer().Canvas());

@@ -27,9 +27,7 @@
 //
 // Codes 52..255 write one character (200..209 the digits "0".."9") with a
 // clear brush and the font colour set to the pen colour, centred on (X, Y);
-// the font colour and brush style stay changed. They need text output:
-// this build raises EZYLError "Character marks need text output, which
-// this build lacks".
+// the font colour and brush style stay changed.
 //
 // Example:
 //   DrawMarkOnCanvas(c, 7, 10, 10);    // 3x3 square at 9..11 in the pen colour

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/raster.h"
+#include "platform/textrender.h"
 
 namespace zyl {
 namespace {
@@ -125,6 +126,43 @@ void TCanvas::Polygon(std::span<const TPoint> Points) {
     for (const detail::Span& s : detail::polygon_spans(Points, FSurface->Width, FSurface->Height))
       fill_span(s.Y, s.X1, s.X2, FBrush.Color());
   for (std::size_t i = 0; i < Points.size(); ++i) pen_line(Points[i], Points[(i + 1) % Points.size()]);
+}
+
+std::int32_t TCanvas::TextWidth(std::u16string_view Text) const { return platform::text_extent(FFont, Text).X; }
+
+std::int32_t TCanvas::TextHeight(std::u16string_view Text) const { return platform::text_extent(FFont, Text).Y; }
+
+namespace {
+
+// Colour A covered by B to the extent Alpha / 255, channel by channel.
+TColor blend(TColor A, TColor B, unsigned Alpha) {
+  TColor out = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const unsigned a = (A >> shift) & 0xFF, b = (B >> shift) & 0xFF;
+    out |= static_cast<TColor>((a * (255 - Alpha) + b * Alpha + 127) / 255) << shift;
+  }
+  return out;
+}
+
+}  // namespace
+
+void TCanvas::TextOut(std::int32_t X, std::int32_t Y, std::u16string_view Text) {
+  const platform::TextImage img = platform::render_text(FFont, Text);
+  const std::int64_t x0 = X, y0 = Y;
+  if (brush_fills()) {
+    const std::int64_t x1 = std::max<std::int64_t>(x0, 0), x2 = std::min<std::int64_t>(x0 + img.Width, FSurface->Width);
+    for (std::int64_t y = std::max<std::int64_t>(y0, 0); y < std::min<std::int64_t>(y0 + img.Height, FSurface->Height); ++y)
+      if (x1 < x2) fill_span(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x1), static_cast<std::int32_t>(x2), FBrush.Color());
+  }
+  const TColor ink = FFont.Color();
+  for (std::int64_t r = std::max<std::int64_t>(0, -y0); r < img.Height && y0 + r < FSurface->Height; ++r)
+    for (std::int64_t c = std::max<std::int64_t>(0, -x0); c < img.Width && x0 + c < FSurface->Width; ++c) {
+      const unsigned a = img.Coverage[static_cast<std::size_t>(r * img.Width + c)];
+      if (a == 0) continue;
+      const auto x = static_cast<std::int32_t>(x0 + c), y = static_cast<std::int32_t>(y0 + r);
+      SetPixels(x, y, blend(Pixels(x, y), ink, a));
+    }
+  FPenPos = {static_cast<std::int32_t>(std::clamp<std::int64_t>(x0 + img.Width, INT32_MIN, INT32_MAX)), Y};
 }
 
 }  // namespace zyl

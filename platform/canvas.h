@@ -14,6 +14,8 @@
 //     pixel of the thin line; dashed styles repeat GDI's cosmetic patterns
 //     (dash 18 on 6 off, dot 3/3, dash-dot 9/6/3/6, dash-dot-dot 9/3/3/3/3/3)
 //     counted from the start of each line.
+// Text comes from the platform's text backend (FreeType with fontconfig on
+// POSIX, GDI on Windows).
 // Every coordinate is accepted, however large or negative; what falls outside
 // the surface is clipped and the work done is bounded by the surface's size.
 //
@@ -28,6 +30,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "platform/events.h"
@@ -99,6 +102,17 @@ class ZYL_API TCanvas {
   void Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2);
   // Fewer than 2 points draw nothing; 2 points draw the line there and back.
   void Polygon(std::span<const TPoint> Points);
+
+  // Writes Text with its top-left corner at (X, Y) in the font (anti-aliased,
+  // in the font's colour), first filling the text's box with the brush
+  // unless the brush is clear, and moves the pen position to (X + width, Y).
+  // Texts are drawn and measured up to 65535 pixels wide. Raises
+  // EInvalidGraphic in builds without text output.
+  void TextOut(std::int32_t X, std::int32_t Y, std::u16string_view Text);
+  // The advance width and the height (ascent plus descent) of Text in the
+  // canvas's font, in pixels.
+  std::int32_t TextWidth(std::u16string_view Text) const;
+  std::int32_t TextHeight(std::u16string_view Text) const;
 
   // The colour of pixel (X, Y); -1 (0xFFFFFFFF, "no colour") outside.
   TColor Pixels(std::int32_t X, std::int32_t Y) const noexcept;

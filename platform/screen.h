@@ -9,6 +9,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include "platform/hoststring.h"
 
 #include "platform/api.h"
 
@@ -17,6 +20,10 @@ namespace zyl {
 class ZYL_API TScreen {
  public:
   std::int32_t PixelsPerInch() const;
+  // The installed font families, sorted, each once (fontconfig's families
+  // on POSIX, GDI's on Windows). Raises EInvalidGraphic in builds without
+  // text output.
+  std::vector<String> Fonts() const;
 };
 
 // The one screen object of the process.

@@ -32,15 +32,19 @@ TEST(DrawingTool, MarksSheetShowsEveryMarkMagnified) {
   // of 7 (digits of one pixel).
   const std::uint32_t edge = 9 * 4, cell_w = edge + 12, cell_h = edge + 12 + 7;
   ASSERT_EQ(img.Width, 13 * cell_w + 1);
-  ASSERT_EQ(img.Height, 4 * cell_h + 1);
-  for (std::uint8_t code = 0; code < 52; ++code) {
+  ASSERT_EQ(img.Height, 5 * cell_h + 1) << "52 shapes and 5 character marks, 13 to a row";
+  const std::uint8_t codes[57] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,  15,  16,  17,  18,
+                                 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33,  34,  35,  36,  37,
+                                 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 65, 88, 103, 200, 205};
+  for (std::uint32_t cell = 0; cell < 57; ++cell) {
+    const std::uint8_t code = codes[cell];
     const auto mark = ZYL_zylbase::CreateMarkAsBitmap(code, 0x000000, 0xFFFFFF, 1);
-    const std::uint32_t x0 = code % 13 * cell_w + 6, y0 = code / 13 * cell_h + 6;
+    const std::uint32_t x0 = cell % 13 * cell_w + 6, y0 = cell / 13 * cell_h + 6;
     for (int y = 0; y < 9; ++y)
       for (int x = 0; x < 9; ++x)
         ASSERT_EQ(pixel(img, x0 + static_cast<std::uint32_t>(x) * 4 + 1, y0 + static_cast<std::uint32_t>(y) * 4 + 1),
                   mark->Canvas().Pixels(x, y))
-            << "mark " << int{code} << " pixel " << x << "," << y;
+            << "cell " << cell << " mark " << int{code} << " pixel " << x << "," << y;
   }
 }
 

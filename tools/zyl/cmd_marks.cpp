@@ -1,9 +1,8 @@
 // zyl marks [--size N] [--scale K] -o FILE.png
-// Draws the 52 data-point marks, each in a cell labelled with its code,
-// every pixel magnified K times.
+// Draws the 52 data-point marks and a few character marks, each in a cell
+// labelled with its code, every pixel magnified K times.
 #include <cerrno>
 #include <cstdlib>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -31,9 +30,7 @@ int run_marks(Args& args) {
   if (!args.positional().empty()) throw UsageError("no arguments besides the options");
   const auto size = static_cast<std::int32_t>(parse_long("--size", size_text, 0, 255));
   const auto scale = static_cast<std::int32_t>(parse_long("--scale", scale_text, 1, 32));
-  std::vector<std::uint8_t> codes(52);
-  std::iota(codes.begin(), codes.end(), std::uint8_t{0});
-  save_bitmap(out, *marks_sheet(codes, size, scale));
+  save_bitmap(out, *marks_sheet(sheet_codes(), size, scale));
   return 0;
 }
 

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -38,12 +37,10 @@ void pixels_as_text() {
 // Its place depends on the machine: reported on standard error.
 void marks_picture() {
   const std::filesystem::path file = std::filesystem::path(program_path()).parent_path() / "zyl-demo-marks.png";
-  std::printf("\nmarks sheet: the 52 marks magnified 8 times (its place: standard error)\n");
+  std::printf("\nmarks sheet: the marks magnified 8 times (its place: standard error)\n");
   std::fflush(stdout);
   try {
-    std::vector<std::uint8_t> codes(52);
-    std::iota(codes.begin(), codes.end(), std::uint8_t{0});
-    save_bitmap(file.string(), *marks_sheet(codes, 2, 8));
+    save_bitmap(file.string(), *marks_sheet(sheet_codes(), 2, 8));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "marks sheet not written: %s\n", e.what());
   }

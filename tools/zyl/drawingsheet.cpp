@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <numeric>
+
+#include "platform/textrender.h"
 
 namespace zyl_tool {
 namespace {
@@ -79,6 +82,13 @@ std::unique_ptr<zyl::TBitmap> cell_sheet(std::size_t Count, std::int32_t Edge, s
 }
 
 }  // namespace
+
+std::vector<std::uint8_t> sheet_codes() {
+  std::vector<std::uint8_t> codes(52);
+  std::iota(codes.begin(), codes.end(), std::uint8_t{0});
+  if (zyl::platform::text_available()) codes.insert(codes.end(), {65, 88, 103, 200, 205});
+  return codes;
+}
 
 std::unique_ptr<zyl::TBitmap> marks_sheet(std::span<const std::uint8_t> Codes, std::int32_t Size, std::int32_t Scale) {
   const std::int32_t size = std::clamp(Size, 0, 255);

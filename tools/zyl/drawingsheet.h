@@ -6,10 +6,16 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "zyl.h"
 
 namespace zyl_tool {
+
+// The codes of the marks sheet: the 52 shapes and, where this build has
+// text output, a few character marks ("A", "X", "g", and 200 and 205, the
+// digits 0 and 5).
+std::vector<std::uint8_t> sheet_codes();
 
 // Every mark of Codes in its own cell, Size pixels of margin around it
 // (as CreateMarkAsBitmap), each pixel drawn Scale x Scale, with the code

@@ -25,6 +25,15 @@ using FcPatternPtr = std::unique_ptr<FcPattern, FcPatternFree>;
 
 [[noreturn]] void fail(const std::string& what) { throw EInvalidGraphic(from_utf8(what)); }
 
+// fontconfig's configuration: loaded on first use, released at exit (so
+// that nothing is left behind for leak checkers).
+void fontconfig_ready() {
+  static const struct Guard {
+    Guard() { FcInit(); }
+    ~Guard() { FcFini(); }
+  } guard;
+}
+
 // One FreeType library and the faces opened so far, per thread (objects are
 // used by one thread at a time, and FreeType faces must not be shared).
 class Faces {
@@ -54,6 +63,7 @@ class Faces {
 
  private:
   static std::pair<std::string, int> match(const std::string& Family, bool Bold, bool Italic) {
+    fontconfig_ready();
     FcPatternPtr pat(FcPatternCreate());
     FcPatternAddString(pat.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(Family.c_str()));
     FcPatternAddInteger(pat.get(), FC_WEIGHT, Bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -176,6 +186,7 @@ TextImage render_text(const TFont& Font, std::u16string_view Text) {
 }
 
 std::vector<String> font_families() {
+  fontconfig_ready();
   FcPatternPtr pat(FcPatternCreate());
   FcObjectSet* os = FcObjectSetBuild(FC_FAMILY, nullptr);
   FcFontSet* set = FcFontList(nullptr, pat.get(), os);

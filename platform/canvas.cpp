@@ -46,7 +46,12 @@ TColor TCanvas::Pixels(std::int32_t X, std::int32_t Y) const noexcept {
                           static_cast<std::size_t>(X)];
 }
 
+void TCanvas::emit(detail::CanvasOp::Kind Kind, std::vector<TPoint> Points, TColor Pixel) const {
+  FObserver({Kind, std::move(Points), FPen.Color(), FPen.Width(), FPen.Style(), FBrush.Color(), FBrush.Style(), Pixel});
+}
+
 void TCanvas::SetPixels(std::int32_t X, std::int32_t Y, TColor Color) noexcept {
+  if (FObserver) emit(detail::CanvasOp::kPixel, {{X, Y}}, Color);
   if (X < 0 || Y < 0 || X >= FSurface->Width || Y >= FSurface->Height) return;
   FSurface->Pixels[static_cast<std::size_t>(Y) * static_cast<std::size_t>(FSurface->Width) +
                    static_cast<std::size_t>(X)] = Color;
@@ -83,12 +88,19 @@ void TCanvas::pen_line(TPoint P, TPoint Q) {
                       });
 }
 
+void TCanvas::MoveTo(std::int32_t X, std::int32_t Y) {
+  if (FObserver) emit(detail::CanvasOp::kMoveTo, {{X, Y}});
+  FPenPos = {X, Y};
+}
+
 void TCanvas::LineTo(std::int32_t X, std::int32_t Y) {
+  if (FObserver) emit(detail::CanvasOp::kLineTo, {{X, Y}});
   pen_line(FPenPos, {X, Y});
   FPenPos = {X, Y};
 }
 
 void TCanvas::Rectangle(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) {
+  if (FObserver) emit(detail::CanvasOp::kRectangle, {{X1, Y1}, {X2, Y2}});
   const std::int64_t left = std::min(X1, X2), right = std::max(X1, X2);
   const std::int64_t top = std::min(Y1, Y2), bottom = std::max(Y1, Y2);
   if (left == right || top == bottom) return;
@@ -113,6 +125,7 @@ void TCanvas::Rectangle(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::
 }
 
 void TCanvas::Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) {
+  if (FObserver) emit(detail::CanvasOp::kEllipse, {{X1, Y1}, {X2, Y2}});
   const detail::EllipseShape shape = detail::ellipse_shape(X1, Y1, X2, Y2, FSurface->Width, FSurface->Height, FPen.Width() / 2 + 1);
   if (brush_fills())
     for (const detail::Span& s : shape.Fill) fill_span(s.Y, s.X1, s.X2, FBrush.Color());
@@ -121,6 +134,7 @@ void TCanvas::Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::in
 }
 
 void TCanvas::Polygon(std::span<const TPoint> Points) {
+  if (FObserver) emit(detail::CanvasOp::kPolygon, {Points.begin(), Points.end()});
   if (Points.size() < 2) return;
   if (brush_fills())
     for (const detail::Span& s : detail::polygon_spans(Points, FSurface->Width, FSurface->Height))

@@ -29,6 +29,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,23 @@ class ZYL_API TBrush {
   TBrushStyle FStyle = TBrushStyle::bsSolid;
 };
 
+namespace detail {
+// One drawing call as the canvas received it, with the pen and brush of the
+// moment (for replaying the same calls elsewhere, such as on a GDI device
+// context to compare the rasterization).
+struct CanvasOp {
+  enum Kind : std::uint8_t { kMoveTo, kLineTo, kRectangle, kEllipse, kPolygon, kPixel };
+  Kind kind;
+  std::vector<TPoint> points;
+  TColor pen_color;
+  std::int32_t pen_width;
+  TPenStyle pen_style;
+  TColor brush_color;
+  TBrushStyle brush_style;
+  TColor pixel_color;
+};
+}  // namespace detail
+
 class ZYL_API TCanvas {
  public:
   explicit TCanvas(PixelSurface& Surface) : FSurface(&Surface) {}
@@ -96,7 +114,7 @@ class ZYL_API TCanvas {
   std::uintptr_t Handle() const noexcept { return reinterpret_cast<std::uintptr_t>(FSurface); }
 
   TPoint PenPos() const noexcept { return FPenPos; }
-  void MoveTo(std::int32_t X, std::int32_t Y) noexcept { FPenPos = {X, Y}; }
+  void MoveTo(std::int32_t X, std::int32_t Y);
   void LineTo(std::int32_t X, std::int32_t Y);
   void Rectangle(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2);
   void Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2);
@@ -119,6 +137,10 @@ class ZYL_API TCanvas {
   // Sets pixel (X, Y); nothing happens outside the surface.
   void SetPixels(std::int32_t X, std::int32_t Y, TColor Color) noexcept;
 
+  // Implementation detail: Observer sees every MoveTo, LineTo, Rectangle,
+  // Ellipse, Polygon and SetPixels call (empty: none).
+  void set_op_observer(std::function<void(const detail::CanvasOp&)> Observer) { FObserver = std::move(Observer); }
+
  private:
   void pen_line(TPoint P, TPoint Q);
   void stamp(std::int32_t X, std::int32_t Y, TColor Color);
@@ -130,7 +152,10 @@ class ZYL_API TCanvas {
   TPen FPen;
   TBrush FBrush;
   TFont FFont;
+  void emit(detail::CanvasOp::Kind Kind, std::vector<TPoint> Points, TColor Pixel = 0) const;
+
   TPoint FPenPos;
+  std::function<void(const detail::CanvasOp&)> FObserver;
 };
 
 }  // namespace zyl

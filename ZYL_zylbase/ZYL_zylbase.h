@@ -16,6 +16,7 @@
 #include "ZYL_zylbase/localetables.h"
 #include "ZYL_zylbase/marks.h"
 #include "ZYL_zylbase/nametables.h"
+#include "ZYL_zylbase/printbitmap.h"
 #include "ZYL_zylbase/progress.h"
 #include "ZYL_zylbase/records.h"
 #include "ZYL_zylbase/textlabel.h"

@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "platform/casemap.h"
+#include "platform/savefile.h"
+
 namespace zyl {
 
 TPrinter::TPrinter() = default;
@@ -20,12 +23,21 @@ void TPrinter::blank_page() {
 
 void TPrinter::BeginDoc() {
   if (FPrinting) throw EPrinter(u"Printing in progress");
+  FPdfPages.clear();
   blank_page();
   FPageNumber = 1;
   FPrinting = true;
 }
 
-void TPrinter::write_page() const {
+bool TPrinter::to_pdf() const {
+  return FFileName.size() >= 4 && LowerCase(std::u16string_view(FFileName).substr(FFileName.size() - 4)) == u".pdf";
+}
+
+void TPrinter::write_page() {
+  if (to_pdf()) {
+    FPdfPages.push_back(platform::pdf_page(FPage, kPixelsPerInch));
+    return;
+  }
   String name = FFileName;
   if (FPageNumber > 1) {
     const std::size_t slash = name.find_last_of(u"/\\");
@@ -48,10 +60,16 @@ void TPrinter::EndDoc() {
   FPrinting = false;
   write_page();
   FPage.SetSize(0, 0);
+  if (to_pdf()) {
+    const std::vector<platform::PdfPage> pages = std::move(FPdfPages);
+    FPdfPages.clear();
+    platform::save_file(FFileName, platform::encode_pdf(pages));
+  }
 }
 
 void TPrinter::Abort() {
   FPrinting = false;
+  FPdfPages.clear();
   FPage.SetSize(0, 0);
 }
 

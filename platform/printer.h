@@ -3,9 +3,10 @@
 // The global printer object. This build prints to files: between BeginDoc
 // and EndDoc the printer's canvas draws on a page bitmap (A4 at 300 pixels
 // per inch, 2480 x 3508, unless SetPageSize was called), white at the start
-// of each page; EndDoc writes the pages as PNG files: FileName for a one-page
-// job, and FileName with "-2", "-3", ... before the extension for the pages
-// after the first.
+// of each page; EndDoc writes the pages: a FileName ending in ".pdf" (any
+// case) gets one PDF file with a page per page (platform/pdfpages.h), any
+// other name PNG files: FileName for the first page and FileName with "-2",
+// "-3", ... before the extension for the pages after it.
 //
 // Outside a print job the canvas draws on an empty (0 x 0) surface, so
 // drawing there does nothing. Calls out of order raise EPrinter:
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/pdfpages.h"
 
 namespace zyl {
 
@@ -57,7 +59,10 @@ class ZYL_API TPrinter {
   void Abort();
 
  private:
-  void write_page() const;
+  void write_page();
+  bool to_pdf() const;
+  // Resolution of the page (300 pixels per inch).
+  static constexpr std::int32_t kPixelsPerInch = 300;
   void blank_page();
 
   TBitmap FPage;
@@ -65,6 +70,7 @@ class ZYL_API TPrinter {
   std::int32_t FPageWidth = 2480;
   std::int32_t FPageHeight = 3508;
   std::int32_t FPageNumber = 0;
+  std::vector<platform::PdfPage> FPdfPages;  // the finished pages of a PDF job
   bool FPrinting = false;
 };
 

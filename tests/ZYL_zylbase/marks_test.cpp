@@ -1,6 +1,6 @@
 // The 52 marks: every mark's pixels derived from its definition (a table of
 // the primitive calls each mark stands for, drawn on a second canvas), the
-// printer variants, the brush rules, and the mark bitmaps.
+// printer variants, the brush rules, the mark bitmaps, and bitmaps printed.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -9,6 +9,7 @@
 #include "support/pixelart.h"
 #include "ZYL_zylbase/errors.h"
 #include "ZYL_zylbase/marks.h"
+#include "ZYL_zylbase/printbitmap.h"
 
 using namespace zyl;
 using namespace ZYL_zylbase;
@@ -278,6 +279,37 @@ TEST(Marks, BitmapsClampTheirSizeAndCentreTheMark) {
     EXPECT_EQ(b->Canvas().Pixels(0, 0), 0x00FF00u);
     EXPECT_EQ(b->Canvas().Pixels(k.edge - 1, k.edge - 1), 0x00FF00u);
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PrintBitmapTest, OneBitmapPixelPerPrinterPixelClippedToThePage) {
+  TBitmap b;
+  b.SetSize(3, 2);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) b.Canvas().SetPixels(x, y, static_cast<TColor>(10 * y + x + 1));
+  ZYL_zylbase::PrintBitmap(b, 0, 0);  // no print job: nothing happens
+  TPrinter& p = Printer();
+  p.SetPageSize(8, 6);
+  p.BeginDoc();
+  ZYL_zylbase::PrintBitmap(b, 5, 4);
+  ZYL_zylbase::PrintBitmap(b, -2, -1);
+  ZYL_zylbase::PrintBitmap(b, INT32_MAX, INT32_MIN);
+  const Art want{"3.......", "........", "........", "........", ".....###", ".....###"};
+  Art got;
+  for (int y = 0; y < 6; ++y) {
+    std::string row;
+    for (int x = 0; x < 8; ++x) row.push_back(p.Canvas().Pixels(x, y) == kPaper ? '.' : '#');
+    got.push_back(row);
+  }
+  got[0][0] = p.Canvas().Pixels(0, 0) == 13 ? '3' : '?';
+  EXPECT_EQ(got, want);
+  EXPECT_EQ(p.Canvas().Pixels(5, 4), 1u);
+  EXPECT_EQ(p.Canvas().Pixels(7, 5), 13u);
+  p.Abort();
+  p.SetPageSize(2480, 3508);
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "platform/bitmap.h"
+#include "platform/pdfpages.h"
 #include "platform/png.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
@@ -104,6 +106,75 @@ TEST_F(BitmapFiles, TheFilePrinterWritesOnePngPerPage) {
   EXPECT_EQ(second.Canvas().Pixels(1, 1), 0xFFFFFFu);
   EXPECT_EQ(p.Canvas().Pixels(0, 0), 0xFFFFFFFFu) << "no page outside a job";
   p.SetPageSize(2480, 3508);
+}
+
+// The PDF run-length filter, decoded as a reader would.
+std::string run_length_decode(std::string_view in) {
+  std::string out;
+  for (std::size_t i = 0; i < in.size();) {
+    const auto n = static_cast<unsigned char>(in[i++]);
+    if (n == 128) break;
+    if (n < 128) {
+      out.append(in.substr(i, n + 1u));
+      i += n + 1u;
+    } else {
+      out.append(257u - n, in[i++]);
+    }
+  }
+  return out;
+}
+
+TEST(Pdf, RunLengthFilterRoundTrips) {
+  std::mt19937 gen(5);
+  for (int n = 0; n < 200; ++n) {
+    std::string s(gen() % 700, '\0');
+    for (auto& c : s) c = static_cast<char>(gen() % 3 == 0 ? gen() : 'x');
+    const std::string enc = platform::run_length_encode(s);
+    ASSERT_EQ(run_length_decode(enc), s) << n;
+    ASSERT_EQ(enc.back(), '\x80');
+  }
+  EXPECT_EQ(platform::run_length_encode(std::string(300, 'a')).size(), 2u + 2u + 2u + 1u) << "128 + 128 + 44";
+}
+
+TEST_F(BitmapFiles, TheFilePrinterWritesAPdfWithOneImagePerPage) {
+  TPrinter& p = Printer();
+  p.SetPageSize(20, 10);
+  p.SetFileName(tmp.file("job.PDF"));
+  p.BeginDoc();
+  p.Canvas().SetPixels(1, 1, 0x0000FF);
+  p.NewPage();
+  p.Canvas().SetPixels(2, 2, 0x00FF00);
+  p.EndDoc();
+  p.SetPageSize(2480, 3508);
+  const std::string pdf = zyl::test::read_file_bytes(tmp.path() / "job.PDF");
+  ASSERT_EQ(pdf.substr(0, 8), "%PDF-1.4");
+  EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
+  EXPECT_NE(pdf.find("/MediaBox [0 0 4.80 2.40]"), std::string::npos) << "20 x 10 pixels at 300 per inch";
+  // Every cross-reference entry points at its object.
+  const std::size_t xref = std::stoul(pdf.substr(pdf.rfind("startxref\n") + 10));
+  ASSERT_EQ(pdf.substr(xref, 5), "xref\n");
+  for (int obj = 1; obj <= 8; ++obj) {
+    const std::size_t entry = xref + 5 + std::string("0 9\n").size() + 20u * static_cast<std::size_t>(obj);
+    const std::size_t off = std::stoul(pdf.substr(entry, 10));
+    EXPECT_EQ(pdf.substr(off, std::to_string(obj).size() + 6), std::to_string(obj) + " 0 obj") << obj;
+  }
+  // The two images, decoded: white pages with one coloured pixel each.
+  std::size_t at = 0;
+  for (int page = 0; page < 2; ++page) {
+    at = pdf.find("/RunLengthDecode /Length ", at);
+    ASSERT_NE(at, std::string::npos);
+    const std::size_t len = std::stoul(pdf.substr(at + 25));
+    const std::size_t data = pdf.find(">>\nstream\n", at) + 10;
+    const std::string rgb = run_length_decode(std::string_view(pdf).substr(data, len));
+    ASSERT_EQ(rgb.size(), 20u * 10u * 3u);
+    std::string want(rgb.size(), '\xFF');
+    const std::size_t px = page == 0 ? (1 * 20 + 1) * 3 : (2 * 20 + 2) * 3;
+    want[px] = page == 0 ? '\xFF' : '\0';
+    want[px + 1] = page == 0 ? '\0' : '\xFF';
+    want[px + 2] = '\0';
+    EXPECT_EQ(rgb, want) << "page " << page + 1;
+    at = data + len;
+  }
 }
 
 TEST(Font, SizeHeightAndResolution) {

@@ -5,6 +5,9 @@
 // lists.
 #pragma once
 
+#include "platform/alignment.h"
+#include "platform/bitmap.h"
+#include "platform/canvas.h"
 #include "platform/casemap.h"
 #include "platform/commondialog.h"
 #include "platform/component.h"
@@ -14,14 +17,17 @@
 #include "platform/filename.h"
 #include "platform/filesearch.h"
 #include "platform/filestream.h"
+#include "platform/font.h"
 #include "platform/hoststring.h"
 #include "platform/memorystream.h"
 #include "platform/numtext.h"
 #include "platform/object.h"
 #include "platform/os.h"
 #include "platform/pos.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "platform/savefile.h"
+#include "platform/screen.h"
 #include "platform/stream.h"
 #include "platform/stringlist.h"
 #include "platform/stringstream.h"

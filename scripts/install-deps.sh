@@ -6,7 +6,7 @@ set -euo pipefail
 want=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev libpng-dev x11-common libxml2-utils)
 for kind in "$@"; do
   case "$kind" in
-    native) want+=(xvfb libgtk-3-0 python3 python3-html5lib) ;;
+    native) want+=(xvfb libgtk-3-0 python3 python3-html5lib libfreetype-dev libfontconfig-dev fonts-dejavu-core poppler-utils) ;;
     bench) want+=(libbenchmark-dev zlib1g-dev libssl-dev) ;;
     fuzz) want+=(clang libclang-rt-14-dev) ;;
     win32) want+=(g++-mingw-w64-i686-posix wine32:i386 wine) ;;

@@ -5,6 +5,7 @@
 
 #include "ZYL_filesys/detail/dirnames.h"
 #include "platform/casemap.h"
+#include "platform/dirlist.h"
 #include "platform/dirops.h"
 #include "platform/filename.h"
 #include "platform/filesearch.h"
@@ -47,22 +48,22 @@ void FileScan::walk(const String& Path, const String& FileMask, bool IncludeSubD
   const String dir = zyl::kFileNamesIgnoreCase ? zyl::AnsiUpperCase(Path) : Path;
   if (FFeedBack) FFeedBack(dir, FCount);
   std::vector<String> subdirs;
-  zyl::TSearchRec rec;
-  // A mask for every name needs one listing for files and directories alike.
-  const bool one_pass = IncludeSubDirs && matches_every_name(FileMask);
-  for (int rc = zyl::FindFirst(dir + (one_pass ? u"*.*" : FileMask), zyl::faAnyFile, rec); rc == 0;
-       rc = zyl::FindNext(rec)) {
-    if ((rec.Attr & zyl::faDirectory) == 0) {
-      found(dir + rec.Name);
-    } else if (one_pass && is_walked_directory(rec)) {
-      subdirs.push_back(rec.Name);
+  if (IncludeSubDirs && matches_every_name(FileMask)) {
+    // Every name matches: one listing gives the files and the directories,
+    // without looking up each entry.
+    zyl::platform::list_directory(dir, [&](const String& Name, zyl::platform::EntryKind Kind) {
+      if (Kind == zyl::platform::EntryKind::File) found(dir + Name);
+      if (Kind == zyl::platform::EntryKind::Directory) subdirs.push_back(Name);
+    });
+  } else {
+    zyl::TSearchRec rec;
+    for (int rc = zyl::FindFirst(dir + FileMask, zyl::faAnyFile, rec); rc == 0; rc = zyl::FindNext(rec))
+      if ((rec.Attr & zyl::faDirectory) == 0) found(dir + rec.Name);
+    if (IncludeSubDirs) {
+      for (int rc = zyl::FindFirst(dir + u"*.*", zyl::faAnyFile, rec); rc == 0; rc = zyl::FindNext(rec))
+        if (is_walked_directory(rec)) subdirs.push_back(rec.Name);
     }
   }
-  if (IncludeSubDirs && !one_pass) {
-    for (int rc = zyl::FindFirst(dir + u"*.*", zyl::faAnyFile, rec); rc == 0; rc = zyl::FindNext(rec))
-      if (is_walked_directory(rec)) subdirs.push_back(rec.Name);
-  }
-  zyl::FindClose(rec);
   for (const String& sub : subdirs) walk(dir + sub + zyl::PathDelim, FileMask, true);
 }
 

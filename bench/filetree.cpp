@@ -111,11 +111,21 @@ std::int64_t run(const std::string& cmd) {
   return ::pclose(p) == 0 ? n : 0;
 }
 
-void remove_big_copy() { fs::remove(big_copy()); }
-void remove_tree_copy() { fs::remove_all(tree_copy()); }
+// Each timed run starts with nothing left for the disk to write, so one
+// run's write-back does not land in the next one's time.
+void settle() { run("sync"); }
+void remove_big_copy() {
+  fs::remove(big_copy());
+  settle();
+}
+void remove_tree_copy() {
+  fs::remove_all(tree_copy());
+  settle();
+}
 void make_tree_copy() {
   fs::remove_all(tree_copy());
   if (run("cp -r " + quoted(tree()) + " " + quoted(tree_copy())) == 0) throw std::runtime_error("cp -r failed");
+  settle();
 }
 std::int64_t tree_copy_gone() { return fs::exists(tree_copy()) ? 0 : 1; }
 

@@ -1,20 +1,22 @@
 // Library: zyl / Package: platform / Module: attributes (POSIX backend support)
 #include "platform/posix/attributes.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include "platform/filesearch.h"
 
 namespace zyl::platform::posix {
 
-bool entry_attributes(const std::string& Path, const std::string& Name, std::int32_t& Attr, std::int64_t& Size) {
+bool entry_attributes(int DirFd, const std::string& Path, const std::string& Name, std::int32_t& Attr,
+                      std::int64_t& Size) {
   struct stat st;
-  if (::lstat(Path.c_str(), &st) != 0) return false;
+  if (::fstatat(DirFd, Path.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return false;
   Attr = 0;
   if (S_ISLNK(st.st_mode)) {
     Attr |= faSymLink;
     struct stat target;
-    if (::stat(Path.c_str(), &target) == 0) {
+    if (::fstatat(DirFd, Path.c_str(), &target, 0) == 0) {
       st = target;
     } else {
       st.st_mode = S_IFREG | (st.st_mode & 07777);  // dangling: a file of size 0

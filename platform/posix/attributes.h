@@ -9,8 +9,12 @@
 
 namespace zyl::platform::posix {
 
-// The attribute bits and size of the entry at Path, whose own name is Name
-// (for the hidden bit); false when it does not exist (or vanished meanwhile).
-bool entry_attributes(const std::string& Path, const std::string& Name, std::int32_t& Attr, std::int64_t& Size);
+// The attribute bits and size of the entry at Path (relative to the open
+// directory DirFd, or AT_FDCWD), whose own name is Name (for the hidden
+// bit); false when it does not exist (or vanished meanwhile). Looking up a
+// listed name through its directory's descriptor spares the kernel walking
+// the whole path again for every entry.
+bool entry_attributes(int DirFd, const std::string& Path, const std::string& Name, std::int32_t& Attr,
+                      std::int64_t& Size);
 
 }  // namespace zyl::platform::posix

@@ -1,6 +1,7 @@
 // Library: zyl / Package: platform / Module: dirops (POSIX backend)
 #include "platform/dirops.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,7 +40,7 @@ bool get_attributes(const String& Name, std::int32_t& Attr, int& Error) {
   while (last.size() > 1 && last.back() == '/') last.pop_back();
   last = last.substr(last.rfind('/') == std::string::npos ? 0 : last.rfind('/') + 1);
   std::int64_t size = 0;
-  if (!posix::entry_attributes(path, last, Attr, size)) {
+  if (!posix::entry_attributes(AT_FDCWD, path, last, Attr, size)) {
     Error = errno;
     return false;
   }

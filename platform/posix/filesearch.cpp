@@ -7,6 +7,7 @@
 #include "platform/filesearch.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -44,7 +45,9 @@ bool take_entry(FindState& S, const std::string& Name, TSearchRec& F) {
   if (!matches_file_mask(name, S.Mask)) return false;
   std::int32_t attr = 0;
   std::int64_t size = 0;
-  if (!posix::entry_attributes(S.Dir + Name, Name, attr, size) || !passes_attribute_filter(attr, S.Filter)) return false;
+  const bool found = S.Listing ? posix::entry_attributes(::dirfd(S.Listing.get()), Name, Name, attr, size)
+                               : posix::entry_attributes(AT_FDCWD, S.Dir + Name, Name, attr, size);
+  if (!found || !passes_attribute_filter(attr, S.Filter)) return false;
   F.Name = name;
   F.Attr = attr;
   F.Size = size;

@@ -1,6 +1,7 @@
 // What only POSIX systems can set up: symbolic links, names that differ only
 // in case, devices, permission bits, and the freedesktop.org trash.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 using zyl::String;
 using zyl::test::lib_path;
+using zyl::test::read_file_bytes;
 using zyl::test::snapshot;
 using zyl::test::write_file_bytes;
 
@@ -173,6 +175,32 @@ TEST_F(TrashTest, EntriesFollowTheFreedesktopLayout) {
                                                                      {work(long_name), {"long"}},
                                                                      {work("\xC3\xA9.txt"), {"accent"}}}))
       << "the full original names, long ones not cut";
+}
+
+TEST_F(TrashTest, FilesOnAnotherFileSystemGoToItsTopDirectoryTrash) {
+  // /dev/shm is a file system of its own where there is one; its top
+  // directory is /dev/shm itself.
+  struct stat shm, here;
+  if (::stat("/dev/shm", &shm) != 0 || ::stat(tmp.path().c_str(), &here) != 0 || shm.st_dev == here.st_dev ||
+      ::access("/dev/shm", W_OK) != 0)
+    GTEST_SKIP() << "no second writable file system at /dev/shm";
+  const zyl::test::TempDir probe;  // only for a unique name
+  const std::string unique = probe.path().filename().string();
+  const fs::path dir = fs::path("/dev/shm") / unique;
+  const fs::path trash = fs::path("/dev/shm") / (".Trash-" + std::to_string(::getuid()));
+  const std::string name = unique + "-x.txt";
+  fs::create_directory(dir);
+  write_file_bytes(dir / name, "elsewhere");
+  const int moved = MoveToRecycleBin(lib_path(dir / name));
+  const auto info = read_trash_info(trash / "info" / (name + ".trashinfo"));
+  const std::string content = read_file_bytes(trash / "files" / name);
+  std::error_code ec;
+  fs::remove_all(dir, ec);
+  fs::remove(trash / "info" / (name + ".trashinfo"), ec);
+  fs::remove(trash / "files" / name, ec);
+  EXPECT_EQ(moved, 1);
+  EXPECT_EQ(content, "elsewhere");
+  EXPECT_EQ(info.count("Path") ? info.at("Path") : "", unique + "/" + name) << "relative to the top directory";
 }
 
 TEST_F(TrashTest, AFileThatCannotGoStaysUncounted) {

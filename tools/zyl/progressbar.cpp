@@ -46,15 +46,23 @@ void ProgressBar::update(std::int64_t Done, const std::string& Name) {
   const double seconds = std::chrono::duration<double>(now - FStart).count();
   const double rate = seconds > 0 ? static_cast<double>(Done) / seconds : 0;
   const int percent = FTotal > 0 ? static_cast<int>(100 * static_cast<double>(Done) / static_cast<double>(FTotal)) : 100;
-  std::fprintf(stderr, "\r\033[K%3d%% %s of %s, %s/s  %s", percent, byte_text(static_cast<double>(Done)).c_str(),
-               byte_text(static_cast<double>(FTotal)).c_str(), byte_text(rate).c_str(), fitted(Name).c_str());
+  char head[96];
+  std::snprintf(head, sizeof head, "%3d%% %s of %s, %s/s  ", percent, byte_text(static_cast<double>(Done)).c_str(),
+                byte_text(static_cast<double>(FTotal)).c_str(), byte_text(rate).c_str());
+  const std::string line = head + fitted(Name);
+  // Blanks over what a longer previous line left (no terminal escapes:
+  // not every console understands them).
+  const std::size_t width = line.size();
+  std::fprintf(stderr, "\r%s%s", line.c_str(), std::string(FWidth > width ? FWidth - width : 0, ' ').c_str());
+  FWidth = width;
   std::fflush(stderr);
 }
 
 void ProgressBar::finish() {
   if (!FDrawn) return;
-  std::fprintf(stderr, "\r\033[K");
+  std::fprintf(stderr, "\r%s\r", std::string(FWidth, ' ').c_str());
   std::fflush(stderr);
+  FWidth = 0;
   FDrawn = false;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -26,6 +27,7 @@ class ProgressBar {
  private:
   bool FActive;
   bool FDrawn = false;
+  std::size_t FWidth = 0;  // bytes of the line last drawn
   std::int64_t FTotal;
   std::chrono::steady_clock::time_point FStart;
   std::chrono::steady_clock::time_point FLastDraw;

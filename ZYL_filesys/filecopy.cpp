@@ -97,9 +97,10 @@ pf::FileHandle open_source(const String& Source, std::int64_t& Size, std::int32_
   int error = 0;
   pf::FileHandle file = pf::open_file(Source, pf::FileAccess::Read, pf::FileDisposition::OpenExisting,
                                       zyl::fmShareDenyWrite, error);
-  const pf::FileHandle probe = file.valid() ? pf::FileHandle()
-                                            : pf::open_file(Source, pf::FileAccess::Read,
-                                                            pf::FileDisposition::OpenExisting, zyl::fmShareDenyNone, error);
+  const pf::FileHandle probe =
+      file.valid() ? pf::FileHandle()
+                   : pf::open_file(Source, pf::FileAccess::Read, pf::FileDisposition::OpenExisting,
+                                   zyl::fmShareDenyNone, error);
   const pf::FileHandle& sized = file.valid() ? file : probe;
   if (!sized.valid()) raise_source_error(Source, error);
   Size = pf::file_size(sized, error);

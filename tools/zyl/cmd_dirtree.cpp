@@ -57,15 +57,18 @@ int run_ls(Args& args) {
 int run_count(Args& args) {
   const bool recursive = args.flag("-r");
   std::int64_t total = 0;
-  for (const std::string& mask : masks_of(args, "MASK")) total += zyl::CountFiles(zyl::from_utf8(mask), recursive, nullptr);
+  for (const std::string& mask : masks_of(args, "MASK"))
+    total += zyl::CountFiles(zyl::from_utf8(mask), recursive, nullptr);
   write_stdout(std::to_string(total) + "\n");
   return 0;
 }
 
 const CommandRegistration rmtree_reg{
     {"rmtree", "DIR...", "delete directories with everything in them (links removed, never followed)", run_rmtree}};
-const CommandRegistration trash_reg{{"trash", "MASK...", "move the files that masks match to the recycle bin", run_trash}};
-const CommandRegistration ls_reg{{"ls", "[-r] MASK...", "list the files that masks match (-r: in subdirectories too)", run_ls}};
+const CommandRegistration trash_reg{
+    {"trash", "MASK...", "move the files that masks match to the recycle bin", run_trash}};
+const CommandRegistration ls_reg{
+    {"ls", "[-r] MASK...", "list the files that masks match (-r: in subdirectories too)", run_ls}};
 const CommandRegistration count_reg{
     {"count", "[-r] MASK...", "count the files that masks match (-r: in subdirectories too)", run_count}};
 

@@ -45,7 +45,8 @@ void ProgressBar::update(std::int64_t Done, const std::string& Name) {
   FDrawn = true;
   const double seconds = std::chrono::duration<double>(now - FStart).count();
   const double rate = seconds > 0 ? static_cast<double>(Done) / seconds : 0;
-  const int percent = FTotal > 0 ? static_cast<int>(100 * static_cast<double>(Done) / static_cast<double>(FTotal)) : 100;
+  const int percent =
+      FTotal > 0 ? static_cast<int>(100 * static_cast<double>(Done) / static_cast<double>(FTotal)) : 100;
   char head[96];
   std::snprintf(head, sizeof head, "%3d%% %s of %s, %s/s  ", percent, byte_text(static_cast<double>(Done)).c_str(),
                 byte_text(static_cast<double>(FTotal)).c_str(), byte_text(rate).c_str());

@@ -17,7 +17,9 @@
 namespace zyl::platform {
 
 enum class FileAccess : std::uint8_t { Read, Write, ReadWrite };
-enum class FileDisposition : std::uint8_t { OpenExisting, CreateAlways };
+// CreateNew creates a file only where none exists (O_EXCL, CREATE_NEW): it
+// never opens or truncates an existing one, nor follows a link there.
+enum class FileDisposition : std::uint8_t { OpenExisting, CreateAlways, CreateNew };
 
 // A move-only owner of an open file. The destructor closes it and ignores
 // failures; Close() reports them.

@@ -47,7 +47,9 @@ bool flush_to_disk(const FileHandle& File, int& Error);
 // Puts the complete, flushed, closed temporary file in Target's place in one
 // step and makes the change itself durable (the directory entry on POSIX,
 // write-through on Windows, which also keeps the replaced file's attributes
-// and security). False and Error on failure, Target unchanged.
-bool commit_temporary(const String& TempName, const SaveTarget& Target, int& Error);
+// and security); with Durable false the change is left to the system's own
+// write-back, as for any other written file. False and Error on failure,
+// Target unchanged.
+bool commit_temporary(const String& TempName, const SaveTarget& Target, int& Error, bool Durable = true);
 
 }  // namespace zyl::platform::detail

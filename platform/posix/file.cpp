@@ -46,6 +46,7 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
     case FileAccess::ReadWrite: flags |= O_RDWR; break;
   }
   if (Disposition == FileDisposition::CreateAlways) flags |= O_CREAT | O_TRUNC;
+  if (Disposition == FileDisposition::CreateNew) flags |= O_CREAT | O_EXCL;
   std::string path;
   if (!os_name(Name, path, Error)) return FileHandle();
   int fd;

@@ -7,10 +7,13 @@
 #include "platform/filesearch.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <string>
+
+#include "platform/posix/attributes.h"
 
 namespace zyl {
 namespace platform {
@@ -22,34 +25,6 @@ struct DirCloser {
 using DirHandle = std::unique_ptr<DIR, DirCloser>;
 
 bool has_wildcard(std::u16string_view Mask) { return Mask.find_first_of(u"*?") != std::u16string_view::npos; }
-
-// The attribute bits of an entry, or false when it vanished meanwhile.
-bool entry_attributes(const std::string& Path, const std::string& Name, std::int32_t& Attr, std::int64_t& Size) {
-  struct stat st;
-  if (::lstat(Path.c_str(), &st) != 0) return false;
-  Attr = 0;
-  if (S_ISLNK(st.st_mode)) {
-    Attr |= faSymLink;
-    struct stat target;
-    if (::stat(Path.c_str(), &target) == 0) {
-      st = target;
-    } else {
-      st.st_mode = S_IFREG | (st.st_mode & 07777);  // dangling: a file of size 0
-      st.st_size = 0;
-    }
-  }
-  if (S_ISDIR(st.st_mode)) {
-    Attr |= faDirectory;
-  } else if (S_ISREG(st.st_mode)) {
-    Attr |= faArchive;
-  } else {
-    Attr |= faSysFile;
-  }
-  if ((st.st_mode & S_IWUSR) == 0) Attr |= faReadOnly;
-  if (!Name.empty() && Name[0] == '.' && Name != "." && Name != "..") Attr |= faHidden;
-  Size = S_ISREG(st.st_mode) ? static_cast<std::int64_t>(st.st_size) : 0;
-  return true;
-}
 
 }  // namespace
 
@@ -70,7 +45,9 @@ bool take_entry(FindState& S, const std::string& Name, TSearchRec& F) {
   if (!matches_file_mask(name, S.Mask)) return false;
   std::int32_t attr = 0;
   std::int64_t size = 0;
-  if (!entry_attributes(S.Dir + Name, Name, attr, size) || !passes_attribute_filter(attr, S.Filter)) return false;
+  const bool found = S.Listing ? posix::entry_attributes(::dirfd(S.Listing.get()), Name, Name, attr, size)
+                               : posix::entry_attributes(AT_FDCWD, S.Dir + Name, Name, attr, size);
+  if (!found || !passes_attribute_filter(attr, S.Filter)) return false;
   F.Name = name;
   F.Attr = attr;
   F.Size = size;

@@ -174,13 +174,14 @@ bool flush_to_disk(const FileHandle& File, int& Error) {
   return true;
 }
 
-bool commit_temporary(const String& TempName, const SaveTarget& Target, int& Error) {
+bool commit_temporary(const String& TempName, const SaveTarget& Target, int& Error, bool Durable) {
   std::string temp, path;
   if (!native_name(TempName, temp, Error) || !native_name(Target.Path, path, Error)) return false;
   if (::rename(temp.c_str(), path.c_str()) != 0) {
     Error = errno;
     return false;
   }
+  if (!Durable) return true;
   // The rename itself reaches the disk only with its directory. The new
   // contents are in place already, so a failure here is not reported.
   const int dir = ::open(directory_of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

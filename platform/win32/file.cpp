@@ -105,7 +105,9 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
     case FileAccess::Write: access = GENERIC_WRITE; break;
     case FileAccess::ReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
   }
-  const DWORD creation = Disposition == FileDisposition::CreateAlways ? CREATE_ALWAYS : OPEN_EXISTING;
+  const DWORD creation = Disposition == FileDisposition::CreateAlways ? CREATE_ALWAYS
+                         : Disposition == FileDisposition::CreateNew  ? CREATE_NEW
+                                                                       : OPEN_EXISTING;
   std::wstring path;
   if (!wide_name(Name, path, Error)) return FileHandle();
   // Without FILE_FLAG_BACKUP_SEMANTICS a directory does not open, which is

@@ -122,7 +122,7 @@ bool flush_to_disk(const FileHandle& File, int& Error) {
   return false;
 }
 
-bool commit_temporary(const String& TempName, const SaveTarget& Target, int& Error) {
+bool commit_temporary(const String& TempName, const SaveTarget& Target, int& Error, bool Durable) {
   const std::wstring temp = win::widen_path(TempName);
   const std::wstring path = win::widen_path(Target.Path);
   // ReplaceFileW keeps the replaced file's attributes, security and creation
@@ -131,7 +131,7 @@ bool commit_temporary(const String& TempName, const SaveTarget& Target, int& Err
   if (Target.Route == SaveRoute::Replace &&
       ::ReplaceFileW(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
     return true;
-  if (::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | (Durable ? MOVEFILE_WRITE_THROUGH : 0)))
     return true;
   Error = last_error();
   return false;

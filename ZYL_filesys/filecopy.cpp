@@ -1,0 +1,179 @@
+// Library: zyl / Package: ZYL_filesys / Module: filecopy
+#include "ZYL_filesys/filecopy.h"
+
+#include <atomic>
+
+#include "ZYL_filesys/detail/dirnames.h"
+#include "ZYL_filesys/detail/filecopier.h"
+#include "ZYL_filesys/dirscan.h"
+#include "platform/dirops.h"
+#include "platform/exceptions.h"
+#include "platform/file.h"
+#include "platform/filecopy.h"
+#include "platform/filename.h"
+#include "platform/filestream.h"
+#include "platform/savetarget.h"
+
+namespace ZYL_filesys {
+namespace {
+
+namespace pf = zyl::platform;
+
+// Set by AbortAnyFileCopying from a callback, another thread or a signal
+// handler; read by the copy loops between blocks.
+std::atomic<bool> abort_requested{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+// The destination being written. A new file is created exclusively under
+// its own name (nothing was there to keep); an existing one gets a
+// temporary file beside it that takes its place when complete. Either is
+// removed again unless the copy was completed.
+class PendingDestination {
+ public:
+  PendingDestination() = default;
+  PendingDestination(const PendingDestination&) = delete;
+  PendingDestination& operator=(const PendingDestination&) = delete;
+  ~PendingDestination() {
+    FFile.close();
+    int ignored = 0;
+    if (!FWritten.empty() && !FCommitted) pf::delete_file(FWritten, ignored);
+  }
+
+  // Works out where Dest leads and opens what receives the data: a device
+  // or pipe as it is.
+  bool open(const String& Dest, int& Error) {
+    if (!pf::detail::resolve_save_target(Dest, FTarget, Error)) return false;
+    switch (FTarget.Route) {
+      case pf::detail::SaveRoute::Stream:
+        FFile = pf::open_file(FTarget.Path, pf::FileAccess::Write, pf::FileDisposition::OpenExisting,
+                              zyl::fmShareDenyWrite, Error);
+        break;
+      case pf::detail::SaveRoute::Create:
+        FFile = pf::open_file(FTarget.Path, pf::FileAccess::Write, pf::FileDisposition::CreateNew,
+                              zyl::fmShareDenyWrite, Error);
+        if (FFile.valid()) FWritten = FTarget.Path;
+        break;
+      default:
+        FFile = pf::detail::create_temporary_beside(FTarget, FWritten, Error);
+        FReplaces = true;
+        break;
+    }
+    return FFile.valid();
+  }
+
+  const pf::FileHandle& file() const { return FFile; }
+  const String& path() const { return FTarget.Path; }
+
+  // Closes the data and puts it in place: -3 when the close reports that
+  // data was lost, -2 when it cannot take the destination's place.
+  std::int32_t commit(int& Error) {
+    if (const int rc = FFile.close(); rc != 0) {
+      Error = rc;
+      return -3;
+    }
+    // Not flushed to the disk: a copy is as durable as any other written
+    // file, and a tree of many files must not wait for the disk each time.
+    if (FReplaces && !pf::detail::commit_temporary(FWritten, FTarget, Error, false)) return -2;
+    FCommitted = true;
+    return 0;
+  }
+
+ private:
+  pf::detail::SaveTarget FTarget;
+  String FWritten;  // the file created for the copy, removed unless committed
+  pf::FileHandle FFile;
+  bool FReplaces = false;
+  bool FCommitted = false;
+};
+
+[[noreturn]] void raise_source_error(const String& Source, int Error) {
+  throw zyl::EInOutError(u"Cannot read \"" + Source + u"\": " + pf::error_message(Error), Error);
+}
+
+// Opens the source denying others write access, as the copy needs it, and
+// takes its size. A source that cannot be opened at all raises; one that
+// opens only without that protection gives Result -1.
+pf::FileHandle open_source(const String& Source, std::int64_t& Size, std::int32_t& Result) {
+  int error = 0;
+  pf::FileHandle file = pf::open_file(Source, pf::FileAccess::Read, pf::FileDisposition::OpenExisting,
+                                      zyl::fmShareDenyWrite, error);
+  const pf::FileHandle probe =
+      file.valid() ? pf::FileHandle()
+                   : pf::open_file(Source, pf::FileAccess::Read, pf::FileDisposition::OpenExisting,
+                                   zyl::fmShareDenyNone, error);
+  const pf::FileHandle& sized = file.valid() ? file : probe;
+  if (!sized.valid()) raise_source_error(Source, error);
+  Size = pf::file_size(sized, error);
+  if (Size < 0) raise_source_error(Source, error);
+  if (!file.valid()) Result = -1;
+  return file;
+}
+
+// Moves the data block by block with a report before each; returns the
+// result code.
+std::int32_t copy_blocks(const pf::FileHandle& Source, const pf::FileHandle& Dest, std::int64_t Size,
+                         const TFileCopyFeedBack& FeedBack, std::int64_t& Copied, detail::CopyOutcome& Outcome) {
+  std::vector<std::byte> buffer;
+  for (;;) {
+    if (FeedBack) FeedBack(Copied, Size);
+    pf::CopyFailure failure = pf::CopyFailure::None;
+    const std::int64_t n = pf::copy_file_data(Source, Dest, kCopyBlockSize, buffer, failure, Outcome.Error);
+    if (n > 0) Copied += n;
+    if (failure == pf::CopyFailure::Read) return -4;
+    if (failure == pf::CopyFailure::Write) return -3;
+    if (n < kCopyBlockSize || abort_requested.load()) return 0;
+  }
+}
+
+}  // namespace
+
+namespace detail {
+
+std::int32_t copy_file(const String& Source, const String& Dest, bool CopyAttributes,
+                       const TFileCopyFeedBack& FeedBack, CopyOutcome& Outcome) {
+  Outcome = CopyOutcome();
+  Outcome.Path = Dest;
+  if (DirExists(Outcome.Path)) Outcome.Path = with_trailing_delimiter(Outcome.Path) + zyl::ExtractFileName(Source);
+  if (Source == Outcome.Path) return 0;
+  std::int64_t size = 0;
+  std::int32_t result = 0;
+  const pf::FileHandle source = open_source(Source, size, result);
+  if (FeedBack) FeedBack(0, size);
+  PendingDestination dest;
+  if (!dest.open(Outcome.Path, Outcome.Error)) {
+    result = -2;
+  }
+  std::int64_t copied = 0;
+  if (result == 0) result = copy_blocks(source, dest.file(), size, FeedBack, copied, Outcome);
+  if (result == 0 && !abort_requested.load()) {
+    int ignored = 0;
+    pf::copy_last_write_time(source, dest.file(), ignored);
+    result = dest.commit(Outcome.Error);
+    // The copy is in place; attributes that cannot be given leave it as an
+    // ordinary new file.
+    if (result == 0 && CopyAttributes) pf::copy_attributes(Source, dest.path(), ignored);
+  }
+  if (result == -1 || result == -4) Outcome.Path = Source;
+  Outcome.Code = result;
+  if (FeedBack) FeedBack(copied, size);
+  return result;
+}
+
+bool copy_aborted() { return abort_requested.load(); }
+
+void clear_abort() { abort_requested.store(false); }
+
+}  // namespace detail
+
+std::int32_t FileCopyFeedBk(const String& Source, const String& Dest, bool CopyAttributes,
+                            const TFileCopyFeedBack& FeedBack) {
+  detail::clear_abort();
+  detail::CopyOutcome outcome;
+  return detail::copy_file(Source, Dest, CopyAttributes, FeedBack, outcome);
+}
+
+void AbortAnyFileCopying() { abort_requested.store(true); }
+
+bool FileCopyingAborted() { return abort_requested.load(); }
+
+}  // namespace ZYL_filesys

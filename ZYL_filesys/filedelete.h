@@ -1,0 +1,40 @@
+// Library: zyl / Package: ZYL_filesys / Module: filedelete
+//
+// Deleting a directory tree, and deleting or recycling the files a mask
+// matches.
+//
+//   DelDirTree(u"/tmp/run7")       ⇒ u""   (all gone)
+//   DelDirTree(u"/tmp/run8")       ⇒ u"/tmp/run8/locked.dat"  (read-only: the walk stopped there)
+//   DelDirTree(u"/")               ⇒ u"/"  (a root is refused; nothing is deleted)
+//   DeleteFiles(u"/tmp/run9/*.*")  ⇒ 12    (.hidden files are kept)
+//   MoveToRecycleBin(u"old/*.log") ⇒ 3
+//
+// Read-only files (POSIX: without the owner's write bit) are not deleted.
+// Symbolic links are deleted themselves; what they point to is never
+// touched, and a linked directory is never entered.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/hoststring.h"
+
+namespace ZYL_filesys {
+
+using zyl::String;
+
+// Deletes Dir with everything in it. Returns an empty string on success,
+// else the first path that could not be removed (a directory with its
+// trailing delimiter); what was not visited yet stays. An empty Dir does
+// nothing; a root directory ("/", "C:\") is refused and returned. A link
+// given as Dir is removed itself.
+[[nodiscard]] ZYL_API String DelDirTree(const String& Dir);
+
+// Deletes the files Mask matches, skipping names that start with "." and
+// directories, and returns how many were deleted.
+ZYL_API std::int32_t DeleteFiles(const String& Mask);
+
+// Moves the same files to the user's recycle bin (see platform/trash.h) and
+// returns how many went there; one that cannot go stays in place, uncounted.
+ZYL_API std::int32_t MoveToRecycleBin(const String& Mask);
+
+}  // namespace ZYL_filesys

@@ -62,6 +62,21 @@ test-demo-same: build build-win32
 	test "$$($(NATIVE)/tools/zyl/zyl cpu --id)" = "$$(scripts/wine-run.sh $(WIN32)/wineprefix $(WIN32)/bin/zyl.exe cpu --id | tr -d '\r')" \
 	  && echo "cpu: native and Windows machine identifiers identical"
 
+# A second compiler: Debian's clang with libstdc++, warnings as errors, the
+# library, the tool and the whole native test suite. No debug information and
+# little optimisation keep it cheap; -O1 rather than none, as the tool's
+# large-input tests take minutes longer unoptimised than -O1 costs to compile.
+CLANG := $(BUILD)/clang
+
+.PHONY: test-clang
+$(CLANG)/build.ninja:
+	@scripts/install-deps.sh native clang
+	CXX=clang++ cmake -S . -B $(CLANG) -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 -DZYL_WERROR=ON $(CMAKE_FLAGS)
+
+test-clang: deps $(CLANG)/build.ninja
+	cmake --build $(CLANG) -j $(JOBS)
+	cd $(CLANG) && ctest --output-on-failure -j $(JOBS)
+
 # A file is saved by name only through platform::save_file: no other code
 # replaces a file by moving another over it (platform/posix/file.cpp renames
 # only where nothing is replaced).
@@ -70,7 +85,7 @@ check-sources:
 	  -- '*.cpp' '*.h' ':!platform/posix/savetarget.cpp' ':!platform/win32/savetarget.cpp' ':!platform/posix/file.cpp' \
 	  || { echo "files are replaced only through platform::save_file" >&2; exit 1; }
 
-test: check-sources test-native test-asan test-demo-same test-win32
+test: check-sources test-native test-clang test-asan test-demo-same test-win32
 
 install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)

@@ -77,6 +77,19 @@ test-clang: deps $(CLANG)/build.ninja
 	cmake --build $(CLANG) -j $(JOBS)
 	cd $(CLANG) && ctest --output-on-failure -j $(JOBS)
 
+# Ready-made packages: a Debian package of the native build and a zip of the
+# Windows build (in $(NATIVE)/packages and $(WIN32)/packages), and their check
+# as users meet them (scripts/test-packages.sh).
+.PHONY: package test-packages
+package: build build-win32
+	@scripts/install-deps.sh native package
+	rm -rf $(NATIVE)/packages $(WIN32)/packages
+	cd $(NATIVE) && cpack -G DEB
+	cd $(WIN32) && cpack -G ZIP
+
+test-packages: package
+	scripts/test-packages.sh $(NATIVE)/packages $(WIN32)/packages $(WIN32)/wineprefix
+
 # A file is saved by name only through platform::save_file: no other code
 # replaces a file by moving another over it (platform/posix/file.cpp renames
 # only where nothing is replaced).
@@ -85,7 +98,7 @@ check-sources:
 	  -- '*.cpp' '*.h' ':!platform/posix/savetarget.cpp' ':!platform/win32/savetarget.cpp' ':!platform/posix/file.cpp' \
 	  || { echo "files are replaced only through platform::save_file" >&2; exit 1; }
 
-test: check-sources test-native test-clang test-asan test-demo-same test-win32
+test: check-sources test-native test-clang test-asan test-demo-same test-win32 test-packages
 
 install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)

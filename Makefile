@@ -90,6 +90,11 @@ package: build build-win32
 test-packages: package
 	scripts/test-packages.sh $(NATIVE)/packages $(WIN32)/packages $(WIN32)/wineprefix
 
+# The README's example programs are the files in examples/.
+.PHONY: check-readme
+check-readme:
+	@scripts/check-readme-examples.sh
+
 # A file is saved by name only through platform::save_file: no other code
 # replaces a file by moving another over it (platform/posix/file.cpp renames
 # only where nothing is replaced).
@@ -98,7 +103,7 @@ check-sources:
 	  -- '*.cpp' '*.h' ':!platform/posix/savetarget.cpp' ':!platform/win32/savetarget.cpp' ':!platform/posix/file.cpp' \
 	  || { echo "files are replaced only through platform::save_file" >&2; exit 1; }
 
-test: check-sources test-native test-clang test-asan test-demo-same test-win32 test-packages
+test: check-sources check-readme test-native test-clang test-asan test-demo-same test-win32 test-packages
 
 install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)

@@ -62,6 +62,39 @@ test-demo-same: build build-win32
 	test "$$($(NATIVE)/tools/zyl/zyl cpu --id)" = "$$(scripts/wine-run.sh $(WIN32)/wineprefix $(WIN32)/bin/zyl.exe cpu --id | tr -d '\r')" \
 	  && echo "cpu: native and Windows machine identifiers identical"
 
+# A second compiler: Debian's clang with libstdc++, warnings as errors, the
+# library, the tool and the whole native test suite. No debug information and
+# little optimisation keep it cheap; -O1 rather than none, as the tool's
+# large-input tests take minutes longer unoptimised than -O1 costs to compile.
+CLANG := $(BUILD)/clang
+
+.PHONY: test-clang
+$(CLANG)/build.ninja:
+	@scripts/install-deps.sh native clang
+	CXX=clang++ cmake -S . -B $(CLANG) -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 -DZYL_WERROR=ON $(CMAKE_FLAGS)
+
+test-clang: deps $(CLANG)/build.ninja
+	cmake --build $(CLANG) -j $(JOBS)
+	cd $(CLANG) && ctest --output-on-failure -j $(JOBS)
+
+# Ready-made packages: a Debian package of the native build and a zip of the
+# Windows build (in $(NATIVE)/packages and $(WIN32)/packages), and their check
+# as users meet them (scripts/test-packages.sh).
+.PHONY: package test-packages
+package: build build-win32
+	@scripts/install-deps.sh native package
+	rm -rf $(NATIVE)/packages $(WIN32)/packages
+	cd $(NATIVE) && cpack -G DEB
+	cd $(WIN32) && cpack -G ZIP
+
+test-packages: package
+	scripts/test-packages.sh $(NATIVE)/packages $(WIN32)/packages $(WIN32)/wineprefix
+
+# The README's example programs are the files in examples/.
+.PHONY: check-readme
+check-readme:
+	@scripts/check-readme-examples.sh
+
 # A file is saved by name only through platform::save_file: no other code
 # replaces a file by moving another over it (platform/posix/file.cpp renames
 # only where nothing is replaced).
@@ -70,7 +103,7 @@ check-sources:
 	  -- '*.cpp' '*.h' ':!platform/posix/savetarget.cpp' ':!platform/win32/savetarget.cpp' ':!platform/posix/file.cpp' \
 	  || { echo "files are replaced only through platform::save_file" >&2; exit 1; }
 
-test: check-sources test-native test-asan test-demo-same test-win32
+test: check-sources check-readme test-native test-clang test-asan test-demo-same test-win32 test-packages
 
 install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)

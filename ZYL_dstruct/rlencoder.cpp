@@ -172,7 +172,9 @@ void TRLEncoder::GetResult(std::span<std::uint8_t> OutBuf) {
 
 std::int32_t TRLEncoder::Finish(std::span<std::uint8_t> OutBuf) {
   check_out_buffer(OutBuf);
-  if (!FClosed) {
+  // Each Finish appends its triplet; for block lengths up to 3 (no longer than
+  // the triplet itself) only the first does, so the Finish loop still ends.
+  if (FBufLeng >= 4 || !FClosed) {
     reserve(3);
     std::uint8_t* out = FBuffer.data() + FBufPoi;
     out[0] = FLeadInByte;

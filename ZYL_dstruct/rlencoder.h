@@ -80,10 +80,12 @@ class ZYL_API TRLEncoder : public zyl::TComponent {
   // run (count 0 when none) and hands out waiting bytes: all of them when
   // fewer than BufLeng wait (returning their number), otherwise exactly
   // BufLeng (returning BufLeng; call Finish or GetResult again for the rest).
-  // The triplet is written once per stream: a further Finish without Encode
-  // in between only hands out what waits, so "call Finish while it returns
-  // BufLeng" ends even for BufLeng <= 3. Raises like GetResult when OutBuf is
-  // smaller than BufLeng.
+  // Each further Finish appends another empty triplet L, 0, last byte (the
+  // decoder skips it); as each call hands out BufLeng >= 4 bytes and adds 3,
+  // "call Finish while it returns BufLeng" ends by itself. For BufLeng <= 3
+  // it would never end, so there the triplet is written once per stream: a
+  // further Finish without Encode in between only hands out what waits.
+  // Raises like GetResult when OutBuf is smaller than BufLeng.
   std::int32_t Finish(std::span<std::uint8_t> OutBuf);
 
   // Hands out up to BufLeng waiting bytes without closing anything: the
@@ -108,7 +110,7 @@ class ZYL_API TRLEncoder : public zyl::TComponent {
   TDecodeSt FDecodeSt = TDecodeSt::rlData;
   std::uint8_t FCount = 0;
   std::uint8_t FLastB = 0;
-  bool FClosed = false;  // Finish has written the closing triplet
+  bool FClosed = false;  // Finish has written the closing triplet (BufLeng <= 3)
 };
 
 }  // namespace ZYL_dstruct

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-# Usage: scripts/install-deps.sh [native|win32|fuzz|bench]...
+# Usage: scripts/install-deps.sh [native|win32|fuzz|bench|clang|package]...
 set -euo pipefail
 
 want=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev libpng-dev x11-common libxml2-utils)
@@ -9,6 +9,8 @@ for kind in "$@"; do
     native) want+=(xvfb libgtk-3-0 python3 python3-html5lib libfreetype-dev libfontconfig-dev fonts-dejavu-core poppler-utils) ;;
     bench) want+=(libbenchmark-dev zlib1g-dev libssl-dev) ;;
     fuzz) want+=(clang libclang-rt-14-dev) ;;
+    clang) want+=(clang) ;;
+    package) want+=(dpkg-dev fakeroot lintian) ;;
     win32) want+=(g++-mingw-w64-i686-posix wine32:i386 wine) ;;
     *) echo "install-deps: unknown kind '$kind'" >&2; exit 2 ;;
   esac

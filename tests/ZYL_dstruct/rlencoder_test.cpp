@@ -69,15 +69,52 @@ TEST(RLEncoder, EncodedForms) {
   EXPECT_EQ(encode(Bytes(255, 7)), (Bytes{165, 255, 7, 165, 0, 7}));
 }
 
-TEST(RLEncoder, FinishLoopEndsForEveryBlockLength) {
-  // Block lengths up to 3 are as long as the closing triplet itself.
-  for (std::int32_t buf_leng = 1; buf_leng <= 7; ++buf_leng) {
-    SCOPED_TRACE("BufLeng " + std::to_string(buf_leng));
-    const Bytes in = {1, 1, 1, 1, 2};
-    const Bytes enc = encode(in, buf_leng, 2);
-    EXPECT_EQ(enc, (Bytes{165, 4, 1, 165, 1, 2}));
-    EXPECT_EQ(decode(enc, buf_leng), in);
+TEST(RLEncoder, EachFurtherFinishAppendsAnEmptyTripletFromBlockLengthFour) {
+  // 1 1 1 1 2 encodes to 165 4 1, with the 2 pending until Finish. From
+  // BufLeng 4 on, every Finish that hands out a full block leaves the next one
+  // to append 165 0 2; up to BufLeng 3 (the triplet's own length) the triplet
+  // is written once, else the Finish loop would never end.
+  const Bytes in = {1, 1, 1, 1, 2};
+  const Bytes once = {165, 4, 1, 165, 1, 2};
+  struct Case {
+    std::int32_t buf_leng;
+    Bytes out;
+  };
+  const Case cases[] = {
+      {1, once},
+      {2, once},
+      {3, once},
+      {4, {165, 4, 1, 165, 1, 2, 165, 0, 2, 165, 0, 2, 165, 0, 2}},
+      {5, {165, 4, 1, 165, 1, 2, 165, 0, 2}},
+      {6, {165, 4, 1, 165, 1, 2, 165, 0, 2}},
+      {7, once},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("BufLeng " + std::to_string(c.buf_leng));
+    const Bytes enc = encode(in, c.buf_leng, 2);
+    EXPECT_EQ(enc, c.out);
+    EXPECT_EQ(decode(enc, c.buf_leng), in);
   }
+}
+
+TEST(RLEncoder, FinishCallByCall) {
+  TRLEncoder e(nullptr);
+  e.SetBufLeng(8);
+  const Bytes in = {1, 2, 3, 4, 5, 6};
+  EXPECT_FALSE(e.Encode(in, 6));
+  Bytes out(8);
+  ASSERT_EQ(e.Finish(out), 8);
+  EXPECT_EQ(out, (Bytes{1, 2, 3, 4, 5, 165, 1, 6}));
+  ASSERT_EQ(e.Finish(out), 3);
+  EXPECT_EQ((Bytes(out.begin(), out.begin() + 3)), (Bytes{165, 0, 6}));
+
+  // Block length 3: the closing triplet fills a block, the next Finish is empty.
+  e.Reset();
+  e.SetBufLeng(3);
+  e.Encode(in, 0);
+  ASSERT_EQ(e.Finish(out), 3);
+  EXPECT_EQ((Bytes(out.begin(), out.begin() + 3)), (Bytes{165, 0, 0}));
+  EXPECT_EQ(e.Finish(out), 0);
 }
 
 TEST(RLEncoder, RunsSpanEncodeCalls) {

@@ -8,6 +8,8 @@
 namespace zyl::test {
 namespace {
 
+using namespace std::string_literals;
+
 TEST(RleTool, RoundTripsAnyInputByteForByte) {
   const unsigned seed = std::random_device{}();
   SCOPED_TRACE("seed " + std::to_string(seed));
@@ -30,6 +32,11 @@ TEST(RleTool, RoundTripsAnyInputByteForByte) {
 
 TEST(RleTool, EncodesInTheDocumentedFormat) {
   EXPECT_EQ(run_tool("rle", std::string("\x01\x02\x02\x03\x03\x03")).out, std::string("\x01\x02\x02\xa5\x03\x03"));
+  // 254 plain bytes and a pending one: the closing triplet completes the first
+  // 256-byte block, so the next Finish appends the empty triplet 165 0 1.
+  std::string alternating;
+  for (int i = 0; i < 255; ++i) alternating += static_cast<char>(1 + i % 2);
+  EXPECT_EQ(run_tool("rle", alternating).out, alternating.substr(0, 254) + "\xa5\x01\x01\xa5\x00\x01"s);
 }
 
 TEST_F(TempDirTest, ReadsAFileAndReportsErrors) {

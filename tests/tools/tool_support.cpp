@@ -69,18 +69,25 @@ std::string native_path(std::string Path) {
   return Path;
 }
 
+// cmd.exe: every word in double quotes (which also keeps | < > ^ & as text),
+// and the whole line in one more pair, which /c strips.
+std::string windows_command_line(const std::string& Args, const std::string& In, const std::string& Out,
+                                 const std::string& Err) {
+  std::string cmd = windows_quote(native_path(ZYL_TOOL_PATH));
+  for (const std::string& w : split_shell_words(Args)) cmd += " " + windows_quote(w);
+  cmd += " <" + windows_quote(In) + " >" + windows_quote(Out) + " 2>" + windows_quote(Err);
+  return "\"" + cmd + "\"";
+}
+
+std::string posix_command_line(const std::string& Args, const std::string& In, const std::string& Out,
+                               const std::string& Err) {
+  return std::string("'") + ZYL_TOOL_PATH + "' " + Args + " <'" + In + "' >'" + Out + "' 2>'" + Err + "'";
+}
+
+// Both forms are compiled on every system (so each compiler checks both).
 std::string command_line(const std::string& Args, const std::string& In, const std::string& Out,
                          const std::string& Err) {
-  if constexpr (kWindows) {
-    // cmd.exe: every word in double quotes (which also keeps | < > ^ & as
-    // text), and the whole line in one more pair, which /c strips.
-    std::string cmd = windows_quote(native_path(ZYL_TOOL_PATH));
-    for (const std::string& w : split_shell_words(Args)) cmd += " " + windows_quote(w);
-    cmd += " <" + windows_quote(In) + " >" + windows_quote(Out) + " 2>" + windows_quote(Err);
-    return "\"" + cmd + "\"";
-  } else {
-    return std::string("'") + ZYL_TOOL_PATH + "' " + Args + " <'" + In + "' >'" + Out + "' 2>'" + Err + "'";
-  }
+  return kWindows ? windows_command_line(Args, In, Out, Err) : posix_command_line(Args, In, Out, Err);
 }
 
 // std::system returns the exit code itself on Windows and a wait status on

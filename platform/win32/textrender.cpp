@@ -4,23 +4,14 @@
 
 #include "platform/bitmap.h"
 #include "platform/textrender.h"
+#include "platform/win32/gdihandles.h"
 #include "platform/win32/win.h"
 
 namespace zyl::platform {
 namespace {
 
-struct DcTraits {
-  using handle_type = HDC;
-  static handle_type invalid() noexcept { return nullptr; }
-  static void close(handle_type h) noexcept { ::DeleteDC(h); }
-};
-struct GdiObjectTraits {
-  using handle_type = HGDIOBJ;
-  static handle_type invalid() noexcept { return nullptr; }
-  static void close(handle_type h) noexcept { ::DeleteObject(h); }
-};
-using ScopedDc = win::ScopedHandle<DcTraits>;
-using ScopedGdiObject = win::ScopedHandle<GdiObjectTraits>;
+using win::ScopedDc;
+using win::ScopedGdiObject;
 
 [[noreturn]] void fail(const char16_t* what) { throw EInvalidGraphic(what); }
 

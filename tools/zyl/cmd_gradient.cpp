@@ -1,7 +1,6 @@
 // zyl gradient [--keys NAME|RRGGBB,RRGGBB,...] [--levels N] [--log GAMMA]
 //              [--size N] [--height H] -o FILE.png
 // Draws a colour array as a horizontal strip: one column per position.
-#include <cerrno>
 #include <cstdlib>
 #include <string>
 
@@ -12,16 +11,6 @@
 
 namespace zyl_tool {
 namespace {
-
-long parse_long(const std::string& option, const std::string& text, long lo, long hi) {
-  errno = 0;
-  char* end = nullptr;
-  const long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || errno == ERANGE || v < lo || v > hi)
-    throw UsageError(option + " needs an integer from " + std::to_string(lo) + " to " + std::to_string(hi) +
-                     ", not '" + text + "'");
-  return v;
-}
 
 double parse_gamma(const std::string& text) {
   char* end = nullptr;
@@ -42,9 +31,9 @@ int run_gradient(Args& args) {
   if (!args.positional().empty()) throw UsageError("no arguments besides the options");
 
   const std::vector<zyl::TColor> keys = parse_key_colors(keys_text);
-  const auto levels = static_cast<std::int32_t>(parse_long("--levels", levels_text, 0, 1000000));
-  const auto size = static_cast<std::int32_t>(parse_long("--size", size_text, 1, 65536));
-  const auto height = static_cast<std::uint32_t>(parse_long("--height", height_text, 1, 4096));
+  const auto levels = static_cast<std::int32_t>(option_integer("--levels", levels_text, 0, 1000000));
+  const auto size = static_cast<std::int32_t>(option_integer("--size", size_text, 1, 65536));
+  const auto height = static_cast<std::uint32_t>(option_integer("--height", height_text, 1, 4096));
   const double gamma = log ? parse_gamma(gamma_text) : 0;
   if (!zyl::platform::png_available()) throw zyl::platform::EPngError(u"PNG output not available in this build");
 

@@ -42,6 +42,10 @@ class Args {
   std::vector<std::string> FAfter;  // after "--"
 };
 
+// The integer an option's value spells, from Lo to Hi; raises UsageError
+// naming the option otherwise ("--size needs an integer from 1 to 9, not 'x'").
+long option_integer(const std::string& option, const std::string& text, long lo, long hi);
+
 // Prints "zyl COMMAND: message" on standard error (after what standard
 // output holds so far), COMMAND being the command that runs.
 void report_error(const std::string& message);

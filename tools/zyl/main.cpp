@@ -1,6 +1,8 @@
 // zyl: the package's command-line tool.
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <new>
 
@@ -98,6 +100,16 @@ std::vector<std::string> Args::positional() const {
 
 namespace {
 const char* running_command = "";
+}
+
+long option_integer(const std::string& option, const std::string& text, long lo, long hi) {
+  errno = 0;
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || errno == ERANGE || v < lo || v > hi)
+    throw UsageError(option + " needs an integer from " + std::to_string(lo) + " to " + std::to_string(hi) +
+                     ", not '" + text + "'");
+  return v;
 }
 
 void report_error(const std::string& message) {

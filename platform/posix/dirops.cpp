@@ -13,17 +13,13 @@
 namespace zyl::platform {
 namespace {
 
-bool os_name(const String& Name, std::string& Out, int& Error) {
-  if (posix::to_os_name(Name, Out)) return true;
-  Error = EINVAL;
-  return false;
-}
+using posix::to_os_name;
 
 // Runs Call on the OS form of Name; false and errno when it fails.
 template <typename Call>
 bool on_name(const String& Name, int& Error, Call call) {
   std::string path;
-  if (!os_name(Name, path, Error)) return false;
+  if (!to_os_name(Name, path, Error)) return false;
   if (call(path.c_str()) != 0) {
     Error = errno;
     return false;
@@ -35,7 +31,7 @@ bool on_name(const String& Name, int& Error, Call call) {
 
 bool get_attributes(const String& Name, std::int32_t& Attr, int& Error) {
   std::string path;
-  if (!os_name(Name, path, Error)) return false;
+  if (!to_os_name(Name, path, Error)) return false;
   std::string last = path;
   while (last.size() > 1 && last.back() == '/') last.pop_back();
   last = last.substr(last.rfind('/') == std::string::npos ? 0 : last.rfind('/') + 1);
@@ -63,13 +59,13 @@ bool same_entry(const String& A, const String& B) {
   std::string a, b;
   int ignored = 0;
   struct stat sa, sb;
-  return os_name(A, a, ignored) && os_name(B, b, ignored) && ::stat(a.c_str(), &sa) == 0 &&
+  return to_os_name(A, a, ignored) && to_os_name(B, b, ignored) && ::stat(a.c_str(), &sa) == 0 &&
          ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 bool copy_attributes(const String& Source, const String& Dest, int& Error) {
   std::string source, dest;
-  if (!os_name(Source, source, Error) || !os_name(Dest, dest, Error)) return false;
+  if (!to_os_name(Source, source, Error) || !to_os_name(Dest, dest, Error)) return false;
   struct stat st;
   if (::stat(source.c_str(), &st) != 0 || ::chmod(dest.c_str(), (st.st_mode & 07777) | S_IWUSR) != 0) {
     Error = errno;

@@ -15,13 +15,7 @@
 namespace zyl::platform {
 namespace {
 
-// The OS bytes of a name; false (and Error = EINVAL) for a name that cannot
-// be passed on (an embedded NUL would name another file).
-bool os_name(const String& Name, std::string& Out, int& Error) {
-  if (posix::to_os_name(Name, Out)) return true;
-  Error = EINVAL;
-  return false;
-}
+using posix::to_os_name;
 
 int fd_of(const FileHandle& File) { return static_cast<int>(File.native()); }
 
@@ -48,7 +42,7 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
   if (Disposition == FileDisposition::CreateAlways) flags |= O_CREAT | O_TRUNC;
   if (Disposition == FileDisposition::CreateNew) flags |= O_CREAT | O_EXCL;
   std::string path;
-  if (!os_name(Name, path, Error)) return FileHandle();
+  if (!to_os_name(Name, path, Error)) return FileHandle();
   int fd;
   do {
     fd = ::open(path.c_str(), flags, 0666);
@@ -130,7 +124,7 @@ bool resize_file(const FileHandle& File, std::int64_t Size, int& Error) {
 
 bool delete_file(const String& Name, int& Error) {
   std::string path;
-  if (!os_name(Name, path, Error)) return false;
+  if (!to_os_name(Name, path, Error)) return false;
   if (::unlink(path.c_str()) != 0) {
     Error = errno;
     return false;
@@ -150,7 +144,7 @@ bool same_file(const std::string& a, const std::string& b) {
 
 bool rename_file(const String& OldName, const String& NewName, int& Error) {
   std::string from, to;
-  if (!os_name(OldName, from, Error) || !os_name(NewName, to, Error)) return false;
+  if (!to_os_name(OldName, from, Error) || !to_os_name(NewName, to, Error)) return false;
   // rename() silently replaces an existing target; ask the kernel not to.
   int rc = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
   if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {

@@ -1,6 +1,8 @@
 // Library: zyl / Package: platform / Module: osname (POSIX backend support)
 #include "platform/posix/osname.h"
 
+#include <cerrno>
+
 namespace zyl::platform::posix {
 namespace {
 
@@ -28,6 +30,12 @@ bool to_os_name(std::u16string_view Name, std::string& Out) {
   }
   Out += to_utf8(Name.substr(run));
   return true;
+}
+
+bool to_os_name(std::u16string_view Name, std::string& Out, int& Error) {
+  if (to_os_name(Name, Out)) return true;
+  Error = EINVAL;
+  return false;
 }
 
 String from_os_name(std::string_view Bytes) {

@@ -22,6 +22,9 @@ namespace zyl::platform::posix {
 // NUL, which would silently cut the name short and name another file.
 bool to_os_name(std::u16string_view Name, std::string& Out);
 
+// The same for backends that report errno: Error = EINVAL when refused.
+bool to_os_name(std::u16string_view Name, std::string& Out, int& Error);
+
 // A name as the OS gave it, as a String (see above).
 String from_os_name(std::string_view Bytes);
 

@@ -6,10 +6,7 @@
 namespace zyl::platform {
 namespace {
 
-int last_error() noexcept {
-  const DWORD e = ::GetLastError();
-  return e == ERROR_SUCCESS ? static_cast<int>(ERROR_GEN_FAILURE) : static_cast<int>(e);
-}
+using win::last_error;
 
 // Runs Call on the wide form of Name; false and the error when it fails.
 template <typename Call>

@@ -10,13 +10,7 @@ namespace {
 
 HANDLE handle_of(const FileHandle& File) { return reinterpret_cast<HANDLE>(File.native()); }
 
-// The single translation from the API's failure state to our error number.
-// Errors are Windows system error codes (what error_message explains); a
-// failure that left no code behind still has to read as a failure.
-int last_error() noexcept {
-  const DWORD e = ::GetLastError();
-  return e == ERROR_SUCCESS ? static_cast<int>(ERROR_GEN_FAILURE) : static_cast<int>(e);
-}
+using win::last_error;
 
 // ReadFile/WriteFile take a DWORD count; chunks stay well below it.
 constexpr std::int64_t kMaxIo = 1 << 30;

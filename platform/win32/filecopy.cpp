@@ -11,10 +11,7 @@ namespace {
 
 HANDLE handle_of(const FileHandle& File) { return reinterpret_cast<HANDLE>(File.native()); }
 
-int last_error() noexcept {
-  const DWORD e = ::GetLastError();
-  return e == ERROR_SUCCESS ? static_cast<int>(ERROR_GEN_FAILURE) : static_cast<int>(e);
-}
+using win::last_error;
 
 }  // namespace
 

@@ -19,10 +19,7 @@ namespace {
 // front can still take the "\\?\" prefix.
 std::wstring search_path(const String& Path) { return win::widen_path(ExpandFileName(Path)); }
 
-int last_error() noexcept {
-  const DWORD e = ::GetLastError();
-  return e == ERROR_SUCCESS ? static_cast<int>(ERROR_GEN_FAILURE) : static_cast<int>(e);
-}
+using win::last_error;
 
 void take(const WIN32_FIND_DATAW& D, TSearchRec& F) {
   F.Name = win::narrow(D.cFileName);

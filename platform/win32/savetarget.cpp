@@ -12,10 +12,7 @@ namespace {
 
 constexpr int kMaxNameTries = 16;
 
-int last_error() noexcept {
-  const DWORD e = ::GetLastError();
-  return e == ERROR_SUCCESS ? static_cast<int>(ERROR_GEN_FAILURE) : static_cast<int>(e);
-}
+using win::last_error;
 
 String directory_of(const String& Path) {
   const std::size_t sep = Path.find_last_of(u"\\/");

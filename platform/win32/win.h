@@ -171,6 +171,14 @@ inline std::wstring widen_path(std::u16string_view Name) {
   return widen_path(Name, ignored);
 }
 
+// The single translation from the API's failure state to our error number.
+// Errors are Windows system error codes (what error_message explains); a
+// failure that left no code behind still has to read as a failure.
+inline int last_error() noexcept {
+  const DWORD e = ::GetLastError();
+  return e == ERROR_SUCCESS ? static_cast<int>(ERROR_GEN_FAILURE) : static_cast<int>(e);
+}
+
 // 64-bit values that the API hands out as two DWORD halves.
 constexpr std::uint64_t join64(DWORD High, DWORD Low) noexcept {
   return (static_cast<std::uint64_t>(High) << 32) | Low;

@@ -73,11 +73,10 @@ std::int64_t tail_start(detail::InputFile& File, std::int64_t Size, std::int64_t
 
 // Copies bytes with an LF written after every CR that is not followed by one;
 // the byte after such a CR is copied without being examined again. Works
-// across blocks. Without a destination it only counts the bytes it would
-// write.
+// across blocks; appends to Out.
 class CRLFRepair {
  public:
-  explicit CRLFRepair(std::string* Out) : FOut(Out) {}
+  explicit CRLFRepair(std::string& Out) : FOut(Out) {}
 
   void feed(const char* P, std::size_t N) {
     const char* const end = P + N;
@@ -107,16 +106,11 @@ class CRLFRepair {
     if (FAfterCR) put("\n", 1);
     FAfterCR = false;
   }
-  std::size_t written() const { return FWritten; }
 
  private:
-  void put(const char* P, std::size_t N) {
-    if (FOut != nullptr) FOut->append(P, N);
-    FWritten += N;
-  }
+  void put(const char* P, std::size_t N) { FOut.append(P, N); }
 
-  std::string* FOut;
-  std::size_t FWritten = 0;
+  std::string& FOut;
   bool FAfterCR = false;
 };
 
@@ -137,23 +131,23 @@ void open_for_appending(zyl::TextFile& F, const String& FileName) {
 }  // namespace
 
 void EnsureCRLFInFile(const String& InFile, const String& OutFile) {
-  // The output is built in memory (save_file takes it whole), reserved at
-  // its final size: the input is streamed twice in blocks, once to count the
-  // bytes to write, once to copy them, so it is never held whole itself.
-  std::vector<char> block(detail::LineChunks::kBlockSize);
-  std::string out;
-  {
+  // Converted block by block straight into the save, so neither the input
+  // nor the output is ever held whole. The input is closed before the save
+  // puts its result in place, which may be under the input's own name.
+  zyl::platform::save_file_by_blocks(OutFile, [&InFile](const zyl::platform::SaveSink& Sink) {
     detail::InputFile file(InFile);
-    CRLFRepair counter(nullptr);
-    for (std::size_t n; (n = file.read(block.data(), block.size())) > 0;) counter.feed(block.data(), n);
-    counter.finish();
-    out.reserve(counter.written());
-    file.seek(0);
-    CRLFRepair copier(&out);
-    for (std::size_t n; (n = file.read(block.data(), block.size())) > 0;) copier.feed(block.data(), n);
-    copier.finish();
-  }
-  zyl::platform::save_file(OutFile, out);
+    std::vector<char> block(detail::LineChunks::kBlockSize);
+    std::string out;
+    CRLFRepair repair(out);
+    for (std::size_t n; (n = file.read(block.data(), block.size())) > 0;) {
+      out.clear();
+      repair.feed(block.data(), n);
+      Sink(out);
+    }
+    out.clear();
+    repair.finish();
+    Sink(out);
+  });
 }
 
 void AppendToTextFile(const String& FileName, const String& Line) {

@@ -39,10 +39,10 @@ using ZYL_zylbase::TStrArray;
 // is copied without being examined again, so of two CRs in a row only the
 // first gets an LF: CR CR x ⇒ CR LF CR x. A lone LF stays as it is.
 //   "a\rb\r" ⇒ "a\r\nb\r\n";   "a\nb" ⇒ "a\nb";   "\r\r" ⇒ "\r\n\r"
-// The output is saved through platform::save_file, so OutFile may be InFile
-// and a failure leaves any existing OutFile as it was. The output is held
-// in memory; the input is read twice in blocks. Raises EInOutError naming
-// the file that failed.
+// The output is saved through platform::save_file_by_blocks, so OutFile may
+// be InFile and a failure leaves any existing OutFile as it was. Both files
+// are streamed in blocks, never held whole. Raises EInOutError naming the
+// file that failed.
 ZYL_API void EnsureCRLFInFile(const String& InFile, const String& OutFile);
 
 // Appends Line and a line end (CR LF) to the file, creating it when it does

@@ -45,22 +45,40 @@ bool read_all(const FileHandle& File, std::string& Bytes) {
          read_file(File, Bytes.data(), size, error) == size;
 }
 
+// A block the sink could not write: the error travels out of the producer
+// to save_file_by_blocks, which reports it.
+struct SinkFailure {
+  int Error;
+};
+
+// Writes every block Produce hands out at File's position.
+void produce_into(const FileHandle& File, const SaveProducer& Produce) {
+  Produce([&File](std::string_view Block) {
+    int error = 0;
+    if (!write_all(File, Block, error)) throw SinkFailure{error};
+  });
+}
+
 // A device or pipe takes the bytes as they come.
-bool write_stream(const SaveTarget& Target, std::string_view Bytes, int& Error) {
+bool write_stream(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
   FileHandle f = open_file(Target.Path, FileAccess::Write, FileDisposition::OpenExisting, 0, Error);
-  if (!f.valid() || !write_all(f, Bytes, Error)) return false;
+  if (!f.valid()) return false;
+  produce_into(f, Produce);
   Error = f.close();
   return Error == 0;
 }
 
 // A file with several names is rewritten through itself, so every name
-// shows the new contents.
-bool rewrite_in_place(const SaveTarget& Target, std::string_view Bytes, int& Error) {
+// shows the new contents; they are collected whole first, so a producer
+// that fails changes nothing.
+bool rewrite_in_place(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
+  std::string bytes;
+  Produce([&bytes](std::string_view Block) { bytes.append(Block); });
   FileHandle f = open_file(Target.Path, FileAccess::ReadWrite, FileDisposition::OpenExisting, 0, Error);
   if (!f.valid()) return false;
   std::string old;
   const bool have_old = read_all(f, old);
-  if (!overwrite(f, Bytes, Error)) {
+  if (!overwrite(f, bytes, Error)) {
     int ignored = 0;
     if (have_old) overwrite(f, old, ignored);
     return false;
@@ -69,40 +87,65 @@ bool rewrite_in_place(const SaveTarget& Target, std::string_view Bytes, int& Err
   return Error == 0;
 }
 
+// Removes the temporary file unless it took the target's place, whether
+// the save fails or the producer throws. Declared before the file's handle,
+// so that the handle is closed first (Windows deletes no open file).
+class TemporaryFile {
+ public:
+  TemporaryFile() = default;
+  ~TemporaryFile() {
+    if (FName.empty()) return;
+    int ignored = 0;
+    delete_file(FName, ignored);
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+  String& name() { return FName; }
+  void keep() { FName.clear(); }
+
+ private:
+  String FName;
+};
+
 // The temporary file is complete and on the disk before it takes the
 // target's place; on any failure it is removed and the target is untouched.
-bool replace_through_temporary(const SaveTarget& Target, std::string_view Bytes, int& Error) {
-  String temp;
-  {
-    FileHandle f = detail::create_temporary_beside(Target, temp, Error);
-    if (!f.valid()) return false;
-    bool ok = write_all(f, Bytes, Error) && detail::flush_to_disk(f, Error);
-    const int close_error = f.close();
-    if (ok && close_error != 0) {
-      Error = close_error;
-      ok = false;
-    }
-    if (ok && detail::commit_temporary(temp, Target, Error)) return true;
+bool replace_through_temporary(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
+  TemporaryFile temp;
+  FileHandle f = detail::create_temporary_beside(Target, temp.name(), Error);
+  if (!f.valid()) {
+    temp.keep();  // nothing of ours was created under that name
+    return false;
   }
-  int ignored = 0;
-  delete_file(temp, ignored);
-  return false;
+  produce_into(f, Produce);
+  if (!detail::flush_to_disk(f, Error)) return false;
+  Error = f.close();
+  if (Error != 0 || !detail::commit_temporary(temp.name(), Target, Error)) return false;
+  temp.keep();
+  return true;
 }
 
 }  // namespace
 
-void save_file(const String& Name, std::string_view Bytes) {
+void save_file_by_blocks(const String& Name, const SaveProducer& Produce) {
   SaveTarget target;
   int error = 0;
   if (!detail::resolve_save_target(Name, target, error)) fail(Name, error);
   bool ok = false;
-  switch (target.Route) {
-    case SaveRoute::Stream: ok = write_stream(target, Bytes, error); break;
-    case SaveRoute::InPlace: ok = rewrite_in_place(target, Bytes, error); break;
-    case SaveRoute::Create:
-    case SaveRoute::Replace: ok = replace_through_temporary(target, Bytes, error); break;
+  try {
+    switch (target.Route) {
+      case SaveRoute::Stream: ok = write_stream(target, Produce, error); break;
+      case SaveRoute::InPlace: ok = rewrite_in_place(target, Produce, error); break;
+      case SaveRoute::Create:
+      case SaveRoute::Replace: ok = replace_through_temporary(target, Produce, error); break;
+    }
+  } catch (const SinkFailure& f) {
+    error = f.Error;
   }
   if (!ok) fail(Name, error != 0 ? error : kErrWriteFault);
+}
+
+void save_file(const String& Name, std::string_view Bytes) {
+  save_file_by_blocks(Name, [Bytes](const SaveSink& Sink) { Sink(Bytes); });
 }
 
 }  // namespace zyl::platform

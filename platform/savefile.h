@@ -25,6 +25,7 @@
 //   // and an existing listing.txt is left as it was
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "platform/hoststring.h"
@@ -35,5 +36,17 @@ namespace zyl::platform {
 // Raises EInOutError with the OS error code on failure; no temporary file
 // is left behind and the previous content of Name, if any, stays intact.
 ZYL_API void save_file(const String& Name, std::string_view Bytes);
+
+// The same save with the content produced block by block, so that a large
+// file is never held whole in memory: Produce is called once and hands each
+// block, in order, to the sink it is given. Should Produce throw, the target
+// stays as it was, no temporary file is left, and the exception propagates.
+// (A file with several hard links is still collected whole first.)
+//   save_file_by_blocks(u"big.txt", [&](const SaveSink& Sink) {
+//     while (read_block(block)) Sink(block);
+//   });
+using SaveSink = std::function<void(std::string_view Block)>;
+using SaveProducer = std::function<void(const SaveSink& Sink)>;
+ZYL_API void save_file_by_blocks(const String& Name, const SaveProducer& Produce);
 
 }  // namespace zyl::platform

@@ -2,6 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,39 @@ TEST_F(TempDirTest, SaveFileKeepsHardLinks) {
   save_file(tmp.file("first.txt"), "newer");
   EXPECT_EQ(test::read_file_bytes(second), "newer");
   EXPECT_EQ(entries_in(tmp.path()), 2);
+}
+
+TEST_F(TempDirTest, SaveFileByBlocksWritesBlocksInOrderAndAFailingProducerChangesNothing) {
+  auto blocks = [](std::vector<std::string> Parts, bool FailAtEnd) {
+    return [Parts = std::move(Parts), FailAtEnd](const SaveSink& Sink) {
+      for (const std::string& p : Parts) Sink(p);
+      if (FailAtEnd) throw std::runtime_error("producer failed");
+    };
+  };
+  const fs::path linked = tmp.path() / "linked.txt";
+  // The new file, the regular-file replacement and the hard-linked route.
+  for (const char* name : {"out.txt", "out.txt", "linked.txt"}) {
+    SCOPED_TRACE(name);
+    if (std::string(name) == "linked.txt" && !fs::exists(linked)) {
+      test::write_file_bytes(tmp.path() / "twin.txt", "twin");
+      fs::create_hard_link(tmp.path() / "twin.txt", linked);
+    }
+    const String target = tmp.file(name);
+    const int entries = entries_in(tmp.path());
+    const bool existed = fs::exists(tmp.path() / name);
+    const std::string before = existed ? test::read_file_bytes(tmp.path() / name) : "";
+    EXPECT_THROW(save_file_by_blocks(target, blocks({"half", "way"}, true)), std::runtime_error);
+    EXPECT_EQ(fs::exists(tmp.path() / name), existed);
+    if (existed) {
+      EXPECT_EQ(test::read_file_bytes(tmp.path() / name), before);
+    }
+    EXPECT_EQ(entries_in(tmp.path()), entries) << "no temporary file is left";
+
+    save_file_by_blocks(target, blocks({"ab", "", std::string("c\0d", 3), "ef"}, false));
+    EXPECT_EQ(test::read_file_bytes(tmp.path() / name), std::string("abc\0def", 7));
+  }
+  EXPECT_EQ(test::read_file_bytes(tmp.path() / "twin.txt"), std::string("abc\0def", 7)) << "the link is kept";
+  EXPECT_EQ(entries_in(tmp.path()), 3);
 }
 
 TEST_F(TempDirTest, SaveFileKeepsPermissionBitsAndGivesNewFilesTheOrdinaryOnes) {

@@ -51,11 +51,19 @@ struct SinkFailure {
   int Error;
 };
 
-// Writes every block Produce hands out at File's position.
-void produce_into(const FileHandle& File, const SaveProducer& Produce) {
-  Produce([&File](std::string_view Block) {
+// Writes every block Produce hands out at File's position. For a file that
+// will be flushed, the disk is asked to start on each 8 MiB written.
+void produce_into(const FileHandle& File, const SaveProducer& Produce, bool StartWriteback) {
+  constexpr std::int64_t kWritebackStep = 8 << 20;
+  std::int64_t written = 0, handed_on = 0;
+  Produce([&](std::string_view Block) {
     int error = 0;
     if (!write_all(File, Block, error)) throw SinkFailure{error};
+    written += static_cast<std::int64_t>(Block.size());
+    if (StartWriteback && written - handed_on >= kWritebackStep) {
+      detail::start_writeback(File, handed_on, written - handed_on);
+      handed_on = written;
+    }
   });
 }
 
@@ -63,7 +71,7 @@ void produce_into(const FileHandle& File, const SaveProducer& Produce) {
 bool write_stream(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
   FileHandle f = open_file(Target.Path, FileAccess::Write, FileDisposition::OpenExisting, 0, Error);
   if (!f.valid()) return false;
-  produce_into(f, Produce);
+  produce_into(f, Produce, false);
   Error = f.close();
   return Error == 0;
 }
@@ -116,7 +124,7 @@ bool replace_through_temporary(const SaveTarget& Target, const SaveProducer& Pro
     temp.keep();  // nothing of ours was created under that name
     return false;
   }
-  produce_into(f, Produce);
+  produce_into(f, Produce, true);
   if (!detail::flush_to_disk(f, Error)) return false;
   Error = f.close();
   if (Error != 0 || !detail::commit_temporary(temp.name(), Target, Error)) return false;

@@ -41,6 +41,12 @@ bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error);
 // what an ordinary create gives. Invalid handle and Error on failure.
 FileHandle create_temporary_beside(const SaveTarget& Target, String& TempName, int& Error);
 
+// Asks the OS to start writing Length bytes of File from Offset to the
+// storage device now, without waiting for it: a large save then overlaps
+// its own writing with the disk, and flush_to_disk has less left to wait
+// for. Only a hint: nothing happens where the OS offers no such call.
+void start_writeback(const FileHandle& File, std::int64_t Offset, std::int64_t Length) noexcept;
+
 // Flushes a file's data and size to the storage device.
 bool flush_to_disk(const FileHandle& File, int& Error);
 

@@ -165,6 +165,14 @@ FileHandle create_temporary_beside(const SaveTarget& Target, String& TempName, i
   return FileHandle();
 }
 
+void start_writeback(const FileHandle& File, std::int64_t Offset, std::int64_t Length) noexcept {
+#if defined(__linux__)
+  ::sync_file_range(static_cast<int>(File.native()), Offset, Length, SYNC_FILE_RANGE_WRITE);
+#else
+  (void)File, (void)Offset, (void)Length;
+#endif
+}
+
 bool flush_to_disk(const FileHandle& File, int& Error) {
   while (::fsync(static_cast<int>(File.native())) != 0) {
     if (errno == EINTR) continue;

@@ -113,6 +113,10 @@ FileHandle create_temporary_beside(const SaveTarget& Target, String& TempName, i
   return FileHandle();
 }
 
+// Windows has no call that starts writing a range without waiting for it;
+// FlushFileBuffers at the end does all of it.
+void start_writeback(const FileHandle&, std::int64_t, std::int64_t) noexcept {}
+
 bool flush_to_disk(const FileHandle& File, int& Error) {
   if (::FlushFileBuffers(reinterpret_cast<HANDLE>(File.native()))) return true;
   Error = last_error();

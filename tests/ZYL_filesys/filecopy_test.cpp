@@ -24,8 +24,8 @@ using zyl::test::write_file_bytes;
 using Calls = std::vector<std::pair<std::int64_t, std::int64_t>>;
 
 // A callback written for 32-bit counts still fits.
-void old_style_feedback(std::int32_t, std::int32_t) {}
-static_assert(std::is_constructible_v<TFileCopyFeedBack, decltype(&old_style_feedback)>);
+using OldStyleFeedback = void (*)(std::int32_t, std::int32_t);
+static_assert(std::is_constructible_v<TFileCopyFeedBack, OldStyleFeedback>);
 
 std::string pattern(std::size_t Size) {
   std::string s(Size, '\0');

@@ -156,24 +156,26 @@ TEST(Canvas, RectanglesCoverTheCornersExclusiveOfTheSecond) {
   EXPECT_EQ(pixel_art(thin.c(), 0, 0, 6, 5, kInk), (Art{"......", ".#....", ".#....", ".#....", "......"}));
 }
 
-TEST(Canvas, EllipsesOfTheMarkSizes) {
+TEST(Canvas, EllipsesOfTheMarkSizesAndAThinOne) {
   struct Case {
-    int size;
+    int size, height;
     Art outline, inside;
   };
   const Case cases[] = {
-      {4, {".##.", "#..#", "#..#", ".##."}, {"....", ".##.", ".##.", "...."}},
-      {5, {".###.", "#...#", "#...#", "#...#", ".###."}, {".....", ".###.", ".###.", ".###.", "....."}},
-      {7,
+      {4, 4, {".##.", "#..#", "#..#", ".##."}, {"....", ".##.", ".##.", "...."}},
+      {5, 5, {".###.", "#...#", "#...#", "#...#", ".###."}, {".....", ".###.", ".###.", ".###.", "....."}},
+      // As GDI draws it: the walk along the outline ends before the tip rows.
+      {4, 7, {"....", ".##.", "#..#", "#..#", "#..#", ".##.", "...."}, {"....", "....", ".##.", ".##.", ".##.", "....", "...."}},
+      {7, 7,
        {"..###..", ".#...#.", "#.....#", "#.....#", "#.....#", ".#...#.", "..###.."},
        {".......", "..###..", ".#####.", ".#####.", ".#####.", "..###..", "......."}},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.size);
     Fixture f(10, 10);
-    f.c().Ellipse(1, 1, 1 + k.size, 1 + k.size);
-    EXPECT_EQ(pixel_art(f.c(), 1, 1, k.size, k.size, kInk), k.outline);
-    EXPECT_EQ(pixel_art(f.c(), 1, 1, k.size, k.size, kFill), k.inside);
+    f.c().Ellipse(1, 1, 1 + k.size, 1 + k.height);
+    EXPECT_EQ(pixel_art(f.c(), 1, 1, k.size, k.height, kInk), k.outline);
+    EXPECT_EQ(pixel_art(f.c(), 1, 1, k.size, k.height, kFill), k.inside);
     EXPECT_EQ(f.c().Pixels(0, 0), kPaper);
   }
 }

@@ -73,6 +73,21 @@ std::vector<TColor> MemoryDc::pixels() const {
   return out;
 }
 
+// A brush of the style; null for a clear brush.
+HGDIOBJ create_brush(TBrushStyle S, TColor Color) {
+  switch (S) {
+    case TBrushStyle::bsSolid: return ::CreateSolidBrush(Color);
+    case TBrushStyle::bsClear: return nullptr;
+    case TBrushStyle::bsHorizontal: return ::CreateHatchBrush(HS_HORIZONTAL, Color);
+    case TBrushStyle::bsVertical: return ::CreateHatchBrush(HS_VERTICAL, Color);
+    case TBrushStyle::bsFDiagonal: return ::CreateHatchBrush(HS_FDIAGONAL, Color);
+    case TBrushStyle::bsBDiagonal: return ::CreateHatchBrush(HS_BDIAGONAL, Color);
+    case TBrushStyle::bsCross: return ::CreateHatchBrush(HS_CROSS, Color);
+    case TBrushStyle::bsDiagCross: return ::CreateHatchBrush(HS_DIAGCROSS, Color);
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 std::vector<TColor> gdi_print_dib(std::int32_t Width, std::int32_t Height, TColor Background, const TBitmap& Bitmap,
@@ -87,9 +102,10 @@ std::vector<TColor> gdi_replay(std::int32_t Width, std::int32_t Height, TColor B
   // Pens and brushes are created per call and released after the context
   // lets go of them (they are deselected before deletion).
   MemoryDc dc(Width, Height, Background);
+  ::SetBkMode(dc.get(), TRANSPARENT);  // hatched brushes leave the gaps alone
   for (const detail::CanvasOp& op : Ops) {
     ScopedGdiObject pen(::CreatePen(pen_style(op.pen_style), op.pen_width, op.pen_color));
-    ScopedGdiObject brush(op.brush_style == TBrushStyle::bsClear ? nullptr : ::CreateSolidBrush(op.brush_color));
+    ScopedGdiObject brush(create_brush(op.brush_style, op.brush_color));
     const HGDIOBJ old_pen = ::SelectObject(dc.get(), pen.get());
     const HGDIOBJ old_brush = ::SelectObject(dc.get(), brush.valid() ? brush.get() : ::GetStockObject(NULL_BRUSH));
     const auto& p = op.points;

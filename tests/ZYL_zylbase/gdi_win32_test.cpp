@@ -101,6 +101,22 @@ TEST(Gdi, EllipsesOfEverySizeMatch) {
   EXPECT_GT(compared, 37 * 37 * 3 - 20);
 }
 
+TEST(Gdi, HatchedBrushesMatch) {
+  for (int style = static_cast<int>(TBrushStyle::bsHorizontal); style <= static_cast<int>(TBrushStyle::bsDiagCross); ++style)
+    EXPECT_EQ(compare_with_gdi(30, 30,
+                               [&](TCanvas& c) {
+                                 c.Brush().SetColor(0x00C000);
+                                 c.Brush().SetStyle(static_cast<TBrushStyle>(style));
+                                 c.Rectangle(1, 2, 20, 17);
+                                 c.Ellipse(9, 11, 29, 28);
+                                 const TPoint tri[] = {{3, 29}, {25, 5}, {28, 26}};
+                                 c.Pen().SetStyle(TPenStyle::psClear);
+                                 c.Polygon(tri);
+                               }),
+              "")
+        << "style " << style;
+}
+
 TEST(Gdi, RandomShapesMatch) {
   const unsigned seed = 1414;
   std::mt19937 gen(seed);

@@ -180,6 +180,29 @@ TEST(Canvas, EllipsesOfTheMarkSizesAndAThinOne) {
   }
 }
 
+TEST(Canvas, HatchedBrushesPaintTheirPatternFromTheSurfaceOriginAndLeaveTheGaps) {
+  struct Case {
+    TBrushStyle style;
+    Art fill;  // of a clear-pen rectangle (2, 1)-(12, 11): pixels 2..10, 1..9
+  };
+  const std::string E = "...........", V = "....#......";  // empty row, the vertical line alone
+  const Case cases[] = {
+      {TBrushStyle::bsHorizontal, {E, E, E, "..#########", E, E, E, E, E, E}},
+      {TBrushStyle::bsCross, {E, V, V, "..#########", V, V, V, V, V, V}},
+      {TBrushStyle::bsDiagCross, {E, "......#..#.", "..#..#....#", "...##......", "...##......", "..#..#....#",
+                                  "......#..#.", ".......##..", ".......##..", "......#..#."}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(static_cast<int>(k.style));
+    Fixture f(11, 10);
+    f.c().Pen().SetStyle(TPenStyle::psClear);
+    f.c().Brush().SetStyle(k.style);
+    f.c().Rectangle(2, 1, 12, 11);
+    EXPECT_EQ(pixel_art(f.c(), 0, 0, 11, 10, kFill), k.fill);
+    EXPECT_EQ(f.c().Pixels(3, 2), kPaper) << "the gaps keep what was there";
+  }
+}
+
 TEST(Canvas, PolygonsFillInsideAndOutlineTheClosedFigure) {
   Fixture f(8, 8);
   f.c().Pen().SetStyle(TPenStyle::psClear);

@@ -134,6 +134,16 @@ TEST(Canvas, HugeAndNegativeCoordinatesAreClippedWithoutHarm) {
   EXPECT_EQ(f.c().Pixels(3, 3), kFill) << "the huge rectangle's inside covers the bitmap";
 }
 
+TEST(Canvas, TheLargestTracedEllipseCoversItsMiddleAndOutlinesItsSides) {
+  Fixture f(8, 8);
+  f.c().Ellipse(-32764, -32764, 32772, 32772);  // 65536 pixels across, centred on the bitmap
+  EXPECT_EQ(f.c().Pixels(4, 4), kFill);
+  Fixture side(8, 8);
+  side.c().Ellipse(0, -32764, 65536, 32772);  // the left tip row lies on y = 3 and 4
+  EXPECT_EQ(side.c().Pixels(0, 4), kInk);
+  EXPECT_EQ(side.c().Pixels(1, 4), kFill);
+}
+
 TEST(Canvas, RectanglesCoverTheCornersExclusiveOfTheSecond) {
   Fixture f(6, 5);
   f.c().Rectangle(4, 4, 0, 0);  // corners in any order

@@ -4,7 +4,9 @@
 // top-left corner at (X, Y), one bitmap pixel per printer pixel (no scaling
 // to the printer's resolution). The print job is the caller's: outside
 // BeginDoc/EndDoc the printer has no page and nothing is drawn. Pixels
-// falling outside the page are clipped.
+// falling outside the page are clipped. On a system printer (Windows) the
+// page, bitmap included, reaches the printer as one device-independent
+// bitmap through StretchDIBits (platform/win32/dibprint.h).
 //
 // Example:
 //   Printer().BeginDoc();  PrintBitmap(chart, 300, 300);  Printer().EndDoc();

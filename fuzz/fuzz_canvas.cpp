@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
       case 5:
         c.Pen().SetWidth(in.byte() % 12);
         c.Pen().SetStyle(static_cast<zyl::TPenStyle>(in.byte() % 7));
-        c.Brush().SetStyle(static_cast<zyl::TBrushStyle>(in.byte() % 2));
+        c.Brush().SetStyle(static_cast<zyl::TBrushStyle>(in.byte() % 8));
         break;
       case 6: c.SetPixels(in.coord(), in.coord(), in.byte()); break;
       case 7: ZYL_zylbase::DrawMarkOnCanvas(c, static_cast<std::uint8_t>(in.byte() % 52), in.coord(), in.coord()); break;

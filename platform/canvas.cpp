@@ -63,6 +63,36 @@ void TCanvas::fill_span(std::int32_t Y, std::int32_t X1, std::int32_t X2, TColor
   std::fill(row + X1, row + X2, Color);
 }
 
+namespace {
+
+// The hatch patterns, rows top first, the leftmost pixel in the high bit;
+// null for a solid brush.
+const std::uint8_t* hatch_rows(TBrushStyle Style) {
+  static constexpr std::uint8_t kRows[6][8] = {
+      {0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00},  // bsHorizontal
+      {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08},  // bsVertical
+      {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},  // bsFDiagonal
+      {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},  // bsBDiagonal
+      {0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08, 0x08},  // bsCross
+      {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},  // bsDiagCross
+  };
+  const auto i = static_cast<int>(Style) - static_cast<int>(TBrushStyle::bsHorizontal);
+  return i >= 0 && i < 6 ? kRows[i] : nullptr;
+}
+
+}  // namespace
+
+void TCanvas::brush_span(std::int32_t Y, std::int32_t X1, std::int32_t X2) {
+  const std::uint8_t* rows = hatch_rows(FBrush.Style());
+  if (rows == nullptr) {
+    fill_span(Y, X1, X2, FBrush.Color());
+    return;
+  }
+  const unsigned bits = rows[Y & 7];
+  for (std::int32_t x = X1; x < X2; ++x)
+    if (bits & (0x80u >> (x & 7))) SetPixels(x, Y, FBrush.Color());
+}
+
 void TCanvas::stamp(std::int32_t X, std::int32_t Y, TColor Color) {
   const std::int32_t w = FPen.Width();
   if (w == 1) {
@@ -109,7 +139,7 @@ void TCanvas::Rectangle(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::
     const std::int64_t r = pen_draws() ? right : right - 1, b = pen_draws() ? bottom : bottom - 1;
     const std::int64_t x1 = std::max<std::int64_t>(left, 0), x2 = std::min<std::int64_t>(r, FSurface->Width);
     for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min<std::int64_t>(b, FSurface->Height); ++y)
-      if (x1 < x2) fill_span(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x1), static_cast<std::int32_t>(x2), FBrush.Color());
+      if (x1 < x2) brush_span(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x1), static_cast<std::int32_t>(x2));
   }
   if (!pen_draws()) return;
   const auto l = static_cast<std::int32_t>(left), t = static_cast<std::int32_t>(top);
@@ -128,7 +158,7 @@ void TCanvas::Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::in
   if (FObserver) emit(detail::CanvasOp::kEllipse, {{X1, Y1}, {X2, Y2}});
   const detail::EllipseShape shape = detail::ellipse_shape(X1, Y1, X2, Y2, FSurface->Width, FSurface->Height, FPen.Width() / 2 + 1);
   if (brush_fills())
-    for (const detail::Span& s : shape.Fill) fill_span(s.Y, s.X1, s.X2, FBrush.Color());
+    for (const detail::Span& s : shape.Fill) brush_span(s.Y, s.X1, s.X2);
   if (pen_draws())
     for (const TPoint& p : shape.Outline) stamp(p.X, p.Y, FPen.Color());
 }
@@ -138,7 +168,7 @@ void TCanvas::Polygon(std::span<const TPoint> Points) {
   if (Points.size() < 2) return;
   if (brush_fills())
     for (const detail::Span& s : detail::polygon_spans(Points, FSurface->Width, FSurface->Height))
-      fill_span(s.Y, s.X1, s.X2, FBrush.Color());
+      brush_span(s.Y, s.X1, s.X2);
   for (std::size_t i = 0; i < Points.size(); ++i) pen_line(Points[i], Points[(i + 1) % Points.size()]);
 }
 
@@ -163,7 +193,7 @@ TColor blend(TColor A, TColor B, unsigned Alpha) {
 void TCanvas::TextOut(std::int32_t X, std::int32_t Y, std::u16string_view Text) {
   const platform::TextImage img = platform::render_text(FFont, Text);
   const std::int64_t x0 = X, y0 = Y;
-  if (brush_fills()) {
+  if (FBrush.Style() == TBrushStyle::bsSolid) {  // hatched brushes leave the text's background alone
     const std::int64_t x1 = std::max<std::int64_t>(x0, 0), x2 = std::min<std::int64_t>(x0 + img.Width, FSurface->Width);
     for (std::int64_t y = std::max<std::int64_t>(y0, 0); y < std::min<std::int64_t>(y0 + img.Height, FSurface->Height); ++y)
       if (x1 < x2) fill_span(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x1), static_cast<std::int32_t>(x2), FBrush.Color());

@@ -5,7 +5,8 @@
 //   - LineTo draws from the pen position up to, not including, its end point
 //     (the rasterization rule is in raster.h) and moves the pen there;
 //   - Rectangle and Ellipse with corners (x1, y1, x2, y2) cover x1..x2-1 and
-//     y1..y2-1: the brush fills the inside unless its style is bsClear, the
+//     y1..y2-1: the brush fills the inside unless its style is bsClear (a
+//     hatched brush paints only its hatch lines), the
 //     pen draws the outline unless its style is psClear (with a clear pen a
 //     rectangle's fill covers x1..x2-2, y1..y2-2, as in GDI);
 //   - Polygon fills with the brush (even-odd rule) and outlines the closed
@@ -47,7 +48,11 @@ struct PixelSurface {
 };
 
 enum class TPenStyle : std::uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum class TBrushStyle : std::uint8_t { bsSolid, bsClear };
+// Hatched styles paint their 8 x 8 pattern (aligned to the surface's origin)
+// in the brush colour and leave the pixels between the hatch lines alone.
+enum class TBrushStyle : std::uint8_t {
+  bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
+};
 
 class ZYL_API TPen {
  public:
@@ -123,7 +128,7 @@ class ZYL_API TCanvas {
 
   // Writes Text with its top-left corner at (X, Y) in the font (anti-aliased,
   // in the font's colour), first filling the text's box with the brush
-  // unless the brush is clear, and moves the pen position to (X + width, Y).
+  // when the brush is solid, and moves the pen position to (X + width, Y).
   // Texts are drawn and measured up to 65535 pixels wide. Raises
   // EInvalidGraphic in builds without text output.
   void TextOut(std::int32_t X, std::int32_t Y, std::u16string_view Text);
@@ -145,6 +150,8 @@ class ZYL_API TCanvas {
   void pen_line(TPoint P, TPoint Q);
   void stamp(std::int32_t X, std::int32_t Y, TColor Color);
   void fill_span(std::int32_t Y, std::int32_t X1, std::int32_t X2, TColor Color);
+  // Fills [X1, X2) of row Y (already clipped) with the brush.
+  void brush_span(std::int32_t Y, std::int32_t X1, std::int32_t X2);
   bool pen_draws() const noexcept { return FPen.Style() != TPenStyle::psClear; }
   bool brush_fills() const noexcept { return FBrush.Style() != TBrushStyle::bsClear; }
 

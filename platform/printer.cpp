@@ -10,6 +10,8 @@ namespace zyl {
 
 TPrinter::TPrinter() = default;
 
+TPrinter::~TPrinter() { end_job(); }
+
 void TPrinter::SetPageSize(std::int32_t Width, std::int32_t Height) {
   detail::check_bitmap_size(Width, Height);
   FPageWidth = Width;
@@ -17,16 +19,35 @@ void TPrinter::SetPageSize(std::int32_t Width, std::int32_t Height) {
 }
 
 void TPrinter::blank_page() {
+  const std::int32_t w = FDevice ? FDevice->page_width() : FPageWidth;
+  const std::int32_t h = FDevice ? FDevice->page_height() : FPageHeight;
   FPage.SetSize(0, 0);
-  FPage.SetSize(FPageWidth, FPageHeight);  // new pixels are white
+  FPage.SetSize(w, h);  // new pixels are white
 }
 
 void TPrinter::BeginDoc() {
   if (FPrinting) throw EPrinter(u"Printing in progress");
   FPdfPages.clear();
-  blank_page();
+  if (!FToFile) FDevice = platform::default_print_device();
+  try {
+    if (FDevice) detail::check_bitmap_size(FDevice->page_width(), FDevice->page_height());
+    blank_page();
+    if (FDevice) FDevice->start_doc(FTitle);
+  } catch (...) {
+    FDevice.reset();
+    FPage.SetSize(0, 0);
+    throw;
+  }
   FPageNumber = 1;
   FPrinting = true;
+}
+
+void TPrinter::end_job() noexcept {
+  FPrinting = false;
+  if (FDevice) FDevice->abort_doc();
+  FDevice.reset();
+  FPdfPages.clear();
+  FPage.SetSize(0, 0);
 }
 
 bool TPrinter::to_pdf() const {
@@ -34,6 +55,10 @@ bool TPrinter::to_pdf() const {
 }
 
 void TPrinter::write_page() {
+  if (FDevice) {
+    FDevice->print_page(FPage);
+    return;
+  }
   if (to_pdf()) {
     FPdfPages.push_back(platform::pdf_page(FPage, kPixelsPerInch));
     return;
@@ -58,6 +83,20 @@ void TPrinter::NewPage() {
 void TPrinter::EndDoc() {
   if (!FPrinting) throw EPrinter(u"Printer is not currently printing");
   FPrinting = false;
+  if (FDevice) {
+    // The job is over whether or not the printer takes the last page.
+    const std::unique_ptr<platform::PrintDevice> device = std::move(FDevice);
+    try {
+      device->print_page(FPage);
+      device->end_doc();
+    } catch (...) {
+      device->abort_doc();
+      FPage.SetSize(0, 0);
+      throw;
+    }
+    FPage.SetSize(0, 0);
+    return;
+  }
   write_page();
   FPage.SetSize(0, 0);
   if (to_pdf()) {
@@ -67,11 +106,7 @@ void TPrinter::EndDoc() {
   }
 }
 
-void TPrinter::Abort() {
-  FPrinting = false;
-  FPdfPages.clear();
-  FPage.SetSize(0, 0);
-}
+void TPrinter::Abort() { end_job(); }
 
 TPrinter& Printer() {
   static TPrinter printer;

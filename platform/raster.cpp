@@ -154,31 +154,107 @@ class Ellipse {
 
 }  // namespace
 
+namespace {
+
+// GDI's ellipse outline for a box of W x H pixels, 4 <= W, H <= kWalkLimit:
+// an error-term walk through the lower-right quadrant, from the middle of the
+// right side (x = W - 1, y = H / 2) until x passes the middle column; each
+// step moves left when 2 * err >= dx, down when 2 * err <= dy (both may
+// happen). The other quadrants are mirror images. The result holds, for each
+// quadrant row y = H / 2 + k, the run [lo, hi] of outline pixels it visits
+// (lo > hi when the walk ends before reaching the row, as at the tips of
+// thin ellipses). All terms stay below 2^53 for W, H <= 2^16.
+constexpr std::int64_t kWalkLimit = 65536;
+
+struct Run {
+  std::int64_t lo = 1, hi = 0;
+};
+
+std::vector<Run> quadrant_runs(std::int64_t W, std::int64_t H) {
+  const std::int64_t a = W - 1, b = H - 1;
+  const std::int64_t asq = 8 * a * a, bsq = 8 * b * b;
+  std::int64_t dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2);
+  std::int64_t err = dx + dy + a * a * (b % 2);
+  std::vector<Run> runs(static_cast<std::size_t>(b - H / 2 + 1));
+  std::int64_t x = a, y = H / 2;
+  while (x >= W / 2) {
+    Run& r = runs[static_cast<std::size_t>(y - H / 2)];
+    if (r.lo > r.hi) r.hi = x;
+    r.lo = x;
+    const std::int64_t e2 = 2 * err;
+    if (e2 >= dx) {
+      --x;
+      err += dx += bsq;
+    }
+    if (e2 <= dy) {
+      ++y;
+      err += dy += asq;
+    }
+  }
+  return runs;
+}
+
+// Adds row Y of an ellipse: covered pixels [A, B), outline pixels [A, C) and
+// [D, B) (C > D: the whole row is outline).
+void add_row(EllipseShape& Shape, std::int64_t Y, std::int64_t A, std::int64_t B, std::int64_t C, std::int64_t D,
+             std::int32_t Width, std::int32_t Height, std::int32_t Margin) {
+  const auto fill_clip = [&](std::int64_t v) { return std::clamp<std::int64_t>(v, 0, Width); };
+  const auto clip = [&](std::int64_t v) { return std::clamp<std::int64_t>(v, -Margin, std::int64_t{Width} + Margin); };
+  const auto yy = static_cast<std::int32_t>(Y);
+  if (Y >= 0 && Y < Height && fill_clip(A) < fill_clip(B))
+    Shape.Fill.push_back({yy, static_cast<std::int32_t>(fill_clip(A)), static_cast<std::int32_t>(fill_clip(B))});
+  if (C > D) C = D = B;
+  for (std::int64_t x = clip(A); x < clip(C); ++x) Shape.Outline.push_back({static_cast<std::int32_t>(x), yy});
+  for (std::int64_t x = std::max(clip(D), clip(C)); x < clip(B); ++x)
+    Shape.Outline.push_back({static_cast<std::int32_t>(x), yy});
+}
+
+bool row_visible(std::int64_t Y, std::int32_t Height, std::int32_t Margin) {
+  return Y >= -Margin && Y < std::int64_t{Height} + Margin;
+}
+
+}  // namespace
+
 EllipseShape ellipse_shape(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2, std::int32_t Width,
                            std::int32_t Height, std::int32_t Margin) {
   EllipseShape shape;
   const std::int64_t left = std::min(X1, X2), right = std::max(X1, X2);
   const std::int64_t top = std::min(Y1, Y2), bottom = std::max(Y1, Y2);
   if (left == right || top == bottom || Width <= 0 || Height <= 0) return shape;
-  const Ellipse e(left, top, right - left, bottom - top);
+  const std::int64_t w = right - left, h = bottom - top;
+  if (w >= 4 && h >= 4 && w <= kWalkLimit && h <= kWalkLimit) {
+    // GDI's walk; each row covers the span between its two outline runs.
+    const std::vector<Run> runs = quadrant_runs(w, h);
+    const std::int64_t a = w - 1, b = h - 1;
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+      const Run& r = runs[k];
+      if (r.lo > r.hi) continue;
+      const std::int64_t yq = h / 2 + static_cast<std::int64_t>(k);
+      const std::int64_t fill_a = left + a - r.hi, fill_b = left + r.hi + 1;
+      const std::int64_t c = left + a - r.lo + 1, d = left + r.lo;
+      if (row_visible(top + yq, Height, Margin)) add_row(shape, top + yq, fill_a, fill_b, c, d, Width, Height, Margin);
+      if (b - yq != yq && row_visible(top + b - yq, Height, Margin))
+        add_row(shape, top + b - yq, fill_a, fill_b, c, d, Width, Height, Margin);
+    }
+    return shape;
+  }
+  // Boxes thinner than 4 pixels (where GDI draws a rectangle's worth of
+  // ellipse differently from one implementation to the next) and beyond the
+  // walk's range: pixel centres inside the ellipse, outlined by the covered
+  // pixels with an uncovered 4-neighbour.
+  const Ellipse e(left, top, w, h);
   const std::int64_t row_first = std::max<std::int64_t>(top, -Margin);
   const std::int64_t row_end = std::min<std::int64_t>(bottom, std::int64_t{Height} + Margin);
   for (std::int64_t y = row_first; y < row_end; ++y) {
     const auto [a, b] = e.row(y);
     if (a >= b) continue;
-    const auto fill_clip = [&](std::int64_t v) { return std::clamp<std::int64_t>(v, 0, Width); };
-    const auto clip = [&](std::int64_t v) { return std::clamp<std::int64_t>(v, -Margin, std::int64_t{Width} + Margin); };
-    const auto yy = static_cast<std::int32_t>(y);
-    if (y >= 0 && y < Height && fill_clip(a) < fill_clip(b)) shape.Fill.push_back({yy, static_cast<std::int32_t>(fill_clip(a)), static_cast<std::int32_t>(fill_clip(b))});
     // Interior pixels: covered here and in both neighbouring rows, not at the row's ends.
     const auto [ua, ub] = e.row(y - 1);
     const auto [da, db] = e.row(y + 1);
     std::int64_t c = std::max({a + 1, ua, da});
     std::int64_t d = std::min({b - 1, ub, db});
-    if (ua >= ub || da >= db || c > d) c = d = b;  // no interior: the whole row is outline
-    for (std::int64_t x = clip(a); x < clip(c); ++x) shape.Outline.push_back({static_cast<std::int32_t>(x), yy});
-    for (std::int64_t x = std::max(clip(d), clip(c)); x < clip(b); ++x)
-      shape.Outline.push_back({static_cast<std::int32_t>(x), yy});
+    if (ua >= ub || da >= db) c = d = b;  // no interior: the whole row is outline
+    add_row(shape, y, a, b, c, d, Width, Height, Margin);
   }
   return shape;
 }

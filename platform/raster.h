@@ -19,8 +19,11 @@
 // inclusive, right and bottom edges exclusive (so a rectangle with corners
 // (x1, y1, x2, y2) covers x1..x2-1, y1..y2-1). Polygons use the even-odd rule.
 //
-// Ellipses: the ellipse inscribed in the box x1..x2-1, y1..y2-1 covers the
-// pixels whose centre lies inside or on it; its outline is the set of
+// Ellipses in a box of W x H pixels (x1..x2-1, y1..y2-1) follow GDI for
+// 4 <= W, H <= 65536: the outline is traced by an error-term walk through
+// one quadrant and mirrored, and each row covers the pixels between its
+// outline runs (see raster.cpp). Thinner and larger boxes cover the pixels
+// whose centre lies inside or on the inscribed ellipse, outlined by the
 // covered pixels with an uncovered 4-neighbour.
 //
 // Example:

@@ -2,6 +2,7 @@
 #include "platform/gdireplay.h"
 
 #include "platform/bitmap.h"
+#include "platform/win32/dibprint.h"
 #include "platform/win32/gdihandles.h"
 #include "platform/win32/win.h"
 
@@ -24,14 +25,31 @@ int pen_style(TPenStyle S) {
   return PS_SOLID;
 }
 
-}  // namespace
+// DIB pixels are 0x00RRGGBB, TColor is 0x00BBGGRR.
+std::uint32_t swap_rb(std::uint32_t c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 
-std::vector<TColor> gdi_replay(std::int32_t Width, std::int32_t Height, TColor Background,
-                               std::span<const detail::CanvasOp> Ops) {
-  // Pens and brushes are created per call and released after the context
-  // lets go of them (they are deselected before deletion).
-  ScopedDc dc(::CreateCompatibleDC(nullptr));
-  if (!dc.valid()) throw EInvalidGraphic(u"GDI could not create a device context");
+// A memory device context drawing on Width x Height 32-bit pixels filled
+// with Background.
+class MemoryDc {
+ public:
+  MemoryDc(std::int32_t Width, std::int32_t Height, TColor Background);
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  ~MemoryDc() { ::SelectObject(FDc.get(), FOldBitmap); }
+  HDC get() const noexcept { return FDc.get(); }
+  // The pixels drawn so far, rows top first.
+  std::vector<TColor> pixels() const;
+
+ private:
+  ScopedDc FDc;
+  ScopedGdiObject FDib;
+  HGDIOBJ FOldBitmap = nullptr;
+  std::uint32_t* FBits = nullptr;
+  std::size_t FCount = 0;
+};
+
+MemoryDc::MemoryDc(std::int32_t Width, std::int32_t Height, TColor Background) : FDc(::CreateCompatibleDC(nullptr)) {
+  if (!FDc.valid()) throw EInvalidGraphic(u"GDI could not create a device context");
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = Width;
@@ -40,17 +58,54 @@ std::vector<TColor> gdi_replay(std::int32_t Width, std::int32_t Height, TColor B
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  ScopedGdiObject dib(::CreateDIBSection(dc.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!dib.valid() || bits == nullptr) throw EInvalidGraphic(u"GDI could not create a bitmap");
-  const HGDIOBJ old_bitmap = ::SelectObject(dc.get(), dib.get());
-  auto* px = static_cast<std::uint32_t*>(bits);
-  const std::size_t n = static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height);
-  // DIB pixels are 0x00RRGGBB, TColor is 0x00BBGGRR.
-  const auto swap = [](std::uint32_t c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); };
-  std::fill_n(px, n, swap(Background));
+  FDib.reset(::CreateDIBSection(FDc.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!FDib.valid() || bits == nullptr) throw EInvalidGraphic(u"GDI could not create a bitmap");
+  FOldBitmap = ::SelectObject(FDc.get(), FDib.get());
+  FBits = static_cast<std::uint32_t*>(bits);
+  FCount = static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height);
+  std::fill_n(FBits, FCount, swap_rb(Background));
+}
+
+std::vector<TColor> MemoryDc::pixels() const {
+  ::GdiFlush();
+  std::vector<TColor> out(FCount);
+  for (std::size_t i = 0; i < FCount; ++i) out[i] = swap_rb(FBits[i]);
+  return out;
+}
+
+// A brush of the style; null for a clear brush.
+HGDIOBJ create_brush(TBrushStyle S, TColor Color) {
+  switch (S) {
+    case TBrushStyle::bsSolid: return ::CreateSolidBrush(Color);
+    case TBrushStyle::bsClear: return nullptr;
+    case TBrushStyle::bsHorizontal: return ::CreateHatchBrush(HS_HORIZONTAL, Color);
+    case TBrushStyle::bsVertical: return ::CreateHatchBrush(HS_VERTICAL, Color);
+    case TBrushStyle::bsFDiagonal: return ::CreateHatchBrush(HS_FDIAGONAL, Color);
+    case TBrushStyle::bsBDiagonal: return ::CreateHatchBrush(HS_BDIAGONAL, Color);
+    case TBrushStyle::bsCross: return ::CreateHatchBrush(HS_CROSS, Color);
+    case TBrushStyle::bsDiagCross: return ::CreateHatchBrush(HS_DIAGCROSS, Color);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::vector<TColor> gdi_print_dib(std::int32_t Width, std::int32_t Height, TColor Background, const TBitmap& Bitmap,
+                                  std::int32_t X, std::int32_t Y) {
+  MemoryDc dc(Width, Height, Background);
+  win::print_dib(dc.get(), Bitmap, X, Y);
+  return dc.pixels();
+}
+
+std::vector<TColor> gdi_replay(std::int32_t Width, std::int32_t Height, TColor Background,
+                               std::span<const detail::CanvasOp> Ops) {
+  // Pens and brushes are created per call and released after the context
+  // lets go of them (they are deselected before deletion).
+  MemoryDc dc(Width, Height, Background);
+  ::SetBkMode(dc.get(), TRANSPARENT);  // hatched brushes leave the gaps alone
   for (const detail::CanvasOp& op : Ops) {
     ScopedGdiObject pen(::CreatePen(pen_style(op.pen_style), op.pen_width, op.pen_color));
-    ScopedGdiObject brush(op.brush_style == TBrushStyle::bsClear ? nullptr : ::CreateSolidBrush(op.brush_color));
+    ScopedGdiObject brush(create_brush(op.brush_style, op.brush_color));
     const HGDIOBJ old_pen = ::SelectObject(dc.get(), pen.get());
     const HGDIOBJ old_brush = ::SelectObject(dc.get(), brush.valid() ? brush.get() : ::GetStockObject(NULL_BRUSH));
     const auto& p = op.points;
@@ -70,11 +125,7 @@ std::vector<TColor> gdi_replay(std::int32_t Width, std::int32_t Height, TColor B
     ::SelectObject(dc.get(), old_pen);
     ::SelectObject(dc.get(), old_brush);
   }
-  ::GdiFlush();
-  std::vector<TColor> out(n);
-  for (std::size_t i = 0; i < n; ++i) out[i] = swap(px[i]);
-  ::SelectObject(dc.get(), old_bitmap);
-  return out;
+  return dc.pixels();
 }
 
 }  // namespace zyl::platform

@@ -23,6 +23,7 @@
 #include <windows.h>
 // Left out by WIN32_LEAN_AND_MEAN; must follow <windows.h>.
 #include <shellapi.h>
+#include <winspool.h>
 
 #include <cstdint>
 #include <string>

@@ -134,6 +134,16 @@ TEST(Canvas, HugeAndNegativeCoordinatesAreClippedWithoutHarm) {
   EXPECT_EQ(f.c().Pixels(3, 3), kFill) << "the huge rectangle's inside covers the bitmap";
 }
 
+TEST(Canvas, TheLargestTracedEllipseCoversItsMiddleAndOutlinesItsSides) {
+  Fixture f(8, 8);
+  f.c().Ellipse(-32764, -32764, 32772, 32772);  // 65536 pixels across, centred on the bitmap
+  EXPECT_EQ(f.c().Pixels(4, 4), kFill);
+  Fixture side(8, 8);
+  side.c().Ellipse(0, -32764, 65536, 32772);  // the left tip row lies on y = 3 and 4
+  EXPECT_EQ(side.c().Pixels(0, 4), kInk);
+  EXPECT_EQ(side.c().Pixels(1, 4), kFill);
+}
+
 TEST(Canvas, RectanglesCoverTheCornersExclusiveOfTheSecond) {
   Fixture f(6, 5);
   f.c().Rectangle(4, 4, 0, 0);  // corners in any order
@@ -156,25 +166,50 @@ TEST(Canvas, RectanglesCoverTheCornersExclusiveOfTheSecond) {
   EXPECT_EQ(pixel_art(thin.c(), 0, 0, 6, 5, kInk), (Art{"......", ".#....", ".#....", ".#....", "......"}));
 }
 
-TEST(Canvas, EllipsesOfTheMarkSizes) {
+TEST(Canvas, EllipsesOfTheMarkSizesAndAThinOne) {
   struct Case {
-    int size;
+    int size, height;
     Art outline, inside;
   };
   const Case cases[] = {
-      {4, {".##.", "#..#", "#..#", ".##."}, {"....", ".##.", ".##.", "...."}},
-      {5, {".###.", "#...#", "#...#", "#...#", ".###."}, {".....", ".###.", ".###.", ".###.", "....."}},
-      {7,
+      {4, 4, {".##.", "#..#", "#..#", ".##."}, {"....", ".##.", ".##.", "...."}},
+      {5, 5, {".###.", "#...#", "#...#", "#...#", ".###."}, {".....", ".###.", ".###.", ".###.", "....."}},
+      // As GDI draws it: the walk along the outline ends before the tip rows.
+      {4, 7, {"....", ".##.", "#..#", "#..#", "#..#", ".##.", "...."}, {"....", "....", ".##.", ".##.", ".##.", "....", "...."}},
+      {7, 7,
        {"..###..", ".#...#.", "#.....#", "#.....#", "#.....#", ".#...#.", "..###.."},
        {".......", "..###..", ".#####.", ".#####.", ".#####.", "..###..", "......."}},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.size);
     Fixture f(10, 10);
-    f.c().Ellipse(1, 1, 1 + k.size, 1 + k.size);
-    EXPECT_EQ(pixel_art(f.c(), 1, 1, k.size, k.size, kInk), k.outline);
-    EXPECT_EQ(pixel_art(f.c(), 1, 1, k.size, k.size, kFill), k.inside);
+    f.c().Ellipse(1, 1, 1 + k.size, 1 + k.height);
+    EXPECT_EQ(pixel_art(f.c(), 1, 1, k.size, k.height, kInk), k.outline);
+    EXPECT_EQ(pixel_art(f.c(), 1, 1, k.size, k.height, kFill), k.inside);
     EXPECT_EQ(f.c().Pixels(0, 0), kPaper);
+  }
+}
+
+TEST(Canvas, HatchedBrushesPaintTheirPatternFromTheSurfaceOriginAndLeaveTheGaps) {
+  struct Case {
+    TBrushStyle style;
+    Art fill;  // of a clear-pen rectangle (2, 1)-(12, 11): pixels 2..10, 1..9
+  };
+  const std::string E = "...........", V = "....#......";  // empty row, the vertical line alone
+  const Case cases[] = {
+      {TBrushStyle::bsHorizontal, {E, E, E, "..#########", E, E, E, E, E, E}},
+      {TBrushStyle::bsCross, {E, V, V, "..#########", V, V, V, V, V, V}},
+      {TBrushStyle::bsDiagCross, {E, "......#..#.", "..#..#....#", "...##......", "...##......", "..#..#....#",
+                                  "......#..#.", ".......##..", ".......##..", "......#..#."}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(static_cast<int>(k.style));
+    Fixture f(11, 10);
+    f.c().Pen().SetStyle(TPenStyle::psClear);
+    f.c().Brush().SetStyle(k.style);
+    f.c().Rectangle(2, 1, 12, 11);
+    EXPECT_EQ(pixel_art(f.c(), 0, 0, 11, 10, kFill), k.fill);
+    EXPECT_EQ(f.c().Pixels(3, 2), kPaper) << "the gaps keep what was there";
   }
 }
 

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/widen.h"
+
 namespace zyl {
 namespace {
 
@@ -93,7 +95,7 @@ std::string to_utf8(std::u16string_view text) {
 
 String from_latin1(std::string_view text) {
   String out(text.size(), u'\0');
-  for (std::size_t i = 0; i < text.size(); ++i) out[i] = static_cast<unsigned char>(text[i]);
+  detail::widen_bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), out.data());
   return out;
 }
 

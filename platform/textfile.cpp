@@ -5,11 +5,8 @@
 #include <cstring>
 #include <limits>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "platform/exceptions.h"
+#include "platform/widen.h"
 
 namespace zyl {
 namespace {
@@ -18,34 +15,12 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 String quoted(const String& Name) { return u"\"" + Name + u"\""; }
 
-// Widens Count bytes to Out, returning false (with Out partly written) when
-// one of them is not ASCII. Sixteen at a time with SSE2 where the compiler
-// targets it.
-bool widen_ascii(const std::uint8_t* Bytes, std::size_t Count, Char* Out) {
-  std::size_t i = 0;
-#if defined(__SSE2__)
-  const __m128i zero = _mm_setzero_si128();
-  for (; i + 16 <= Count; i += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Bytes + i));
-    if (_mm_movemask_epi8(v) != 0) return false;
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(Out + i), _mm_unpacklo_epi8(v, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(Out + i + 8), _mm_unpackhi_epi8(v, zero));
-  }
-#endif
-  std::uint8_t high = 0;
-  for (; i < Count; ++i) {
-    high |= Bytes[i];
-    Out[i] = Bytes[i];
-  }
-  return high < 0x80;
-}
-
 // Widens Bytes onto Out: plain ASCII directly, anything else through the
 // UTF-8 decoder (which takes invalid bytes as Latin-1).
 void append_decoded(String& Out, const std::uint8_t* Bytes, std::size_t Count) {
   const std::size_t at = Out.size();
   Out.resize(at + Count);
-  if (widen_ascii(Bytes, Count, Out.data() + at)) return;
+  if (detail::widen_bytes(Bytes, Count, Out.data() + at)) return;
   Out.resize(at);
   Out += from_utf8(std::string_view(reinterpret_cast<const char*>(Bytes), Count));
 }
@@ -202,6 +177,31 @@ bool TextFile::Eoln() {
   return b == '\r' && ensure(2) && FBuf[FPos + 1] == '\n';
 }
 
+std::string_view TextFile::line_bytes() {
+  FLinePart.clear();
+  for (;;) {
+    if (FPos == FLen && !fill()) break;
+    const std::uint8_t* start = FBuf.data() + FPos;
+    const std::size_t avail = FLen - FPos;
+    const auto* lf = static_cast<const std::uint8_t*>(std::memchr(start, '\n', avail));
+    if (lf == nullptr) {
+      FLinePart.append(reinterpret_cast<const char*>(start), avail);
+      FPos = FLen;
+      continue;
+    }
+    std::size_t n = static_cast<std::size_t>(lf - start);
+    FPos += n + 1;
+    if (FLinePart.empty()) {
+      if (n > 0 && start[n - 1] == '\r') --n;
+      return {reinterpret_cast<const char*>(start), n};
+    }
+    FLinePart.append(reinterpret_cast<const char*>(start), n);
+    if (FLinePart.back() == '\r') FLinePart.pop_back();
+    break;
+  }
+  return FLinePart;
+}
+
 String TextFile::ReadLn() {
   String line;
   ReadLn(line);
@@ -215,29 +215,8 @@ void TextFile::ReadLn(String& Line) {
     Line.push_back(FPendingLow);
     FPendingLow = 0;
   }
-  std::string partial;  // bytes of a line that spans buffer refills
-  for (;;) {
-    if (FPos == FLen && !fill()) break;
-    const std::uint8_t* start = FBuf.data() + FPos;
-    const std::size_t avail = FLen - FPos;
-    const auto* lf = static_cast<const std::uint8_t*>(std::memchr(start, '\n', avail));
-    if (lf == nullptr) {
-      partial.append(reinterpret_cast<const char*>(start), avail);
-      FPos = FLen;
-      continue;
-    }
-    std::size_t n = static_cast<std::size_t>(lf - start);
-    FPos += n + 1;
-    if (partial.empty()) {
-      if (n > 0 && start[n - 1] == '\r') --n;
-      append_decoded(Line, start, n);
-      return;
-    }
-    partial.append(reinterpret_cast<const char*>(start), n);
-    if (!partial.empty() && partial.back() == '\r') partial.pop_back();
-    break;
-  }
-  append_decoded(Line, reinterpret_cast<const std::uint8_t*>(partial.data()), partial.size());
+  const std::string_view bytes = line_bytes();
+  append_decoded(Line, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 Char TextFile::ReadChar() {

@@ -125,6 +125,9 @@ class ZYL_API TextFile {
   bool fill();                 // reads more; false at the end of the file
   bool ensure(std::size_t n);  // at least n bytes ahead unless the file ends
   int peek_byte();             // the next byte, or -1 at the end
+  // The bytes of the rest of the line without its end, moving past the end;
+  // valid until the next read.
+  std::string_view line_bytes();
   // Writing: bytes FBuf[0, FLen) wait to be written.
   void put_bytes(const char* Data, std::size_t Count);
   void write_out();
@@ -136,6 +139,7 @@ class ZYL_API TextFile {
   std::vector<std::uint8_t> FBuf;
   std::size_t FPos = 0;
   std::size_t FLen = 0;
+  std::string FLinePart;  // a line that spans buffer refills
   bool FAtEnd = false;   // the OS has reported the end of the file
   Char FPendingLow = 0;  // second half of a surrogate pair ReadChar owes
   Char FPendingHigh = 0; // first half of a pair Write has not yet written

@@ -35,10 +35,11 @@ std::span<const std::uint8_t> window_reader::next() {
     FReader.commit();
     FWindowed = false;
     const std::int32_t got = std::max(FSource.Read(FBuffer.get() + 1, FBlockSize - 1), 0);
+    if (FShortReadEnds && got < FBlockSize - 1) FEnd = true;
     return {FBuffer.get(), static_cast<std::size_t>(got) + 1};
   }
   const std::int32_t got = std::max(FSource.Read(FBuffer.get(), FBlockSize), 0);
-  if (got == 0) FEnd = true;
+  if (got == 0 || (FShortReadEnds && got < FBlockSize)) FEnd = true;
   return {FBuffer.get(), static_cast<std::size_t>(got)};
 }
 

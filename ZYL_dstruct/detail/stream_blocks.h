@@ -44,14 +44,16 @@ class block_reader {
 // Reads a stream from its current position in the largest pieces it offers
 // without copying: what is left of a memory stream, the read buffer of a file
 // stream. A stream without such a window is read in blocks of BlockSize
-// until a read returns nothing. stop(n) ends the reading with the last n
+// until a read returns nothing (with ShortReadEnds, until a read returns
+// fewer bytes than asked for, as block_reader does). stop(n) ends the reading with the last n
 // bytes of the current piece unused; a stream with a window is then left
 // just behind the bytes that were used.
 //
 // While the reader is alive nothing else may use the stream.
 class window_reader {
  public:
-  window_reader(zyl::TStream& Source, std::int32_t BlockSize) : FReader(Source), FSource(Source), FBlockSize(BlockSize) {}
+  window_reader(zyl::TStream& Source, std::int32_t BlockSize, bool ShortReadEnds = false)
+      : FReader(Source), FSource(Source), FBlockSize(BlockSize), FShortReadEnds(ShortReadEnds) {}
 
   // The next piece; empty at the end.
   std::span<const std::uint8_t> next();
@@ -64,6 +66,7 @@ class window_reader {
   std::int32_t FBlockSize;
   std::size_t FPiece = 0;  // size of the window piece handed out last
   bool FWindowed = true;
+  bool FShortReadEnds;
   bool FEnd = false;
 };
 

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "platform/bytereader.h"
+#include "platform/widen.h"
 
 namespace ZYL_streams::detail {
 namespace {
@@ -71,12 +72,12 @@ zyl::String read_line_bytes(zyl::TStream& Stream, std::int32_t Mode, bool& Eos) 
   Eos = !scan_line(Stream, Mode, [&](Window piece) {
     if (line.empty()) {
       // Most lines are one piece: widened straight into a string of their size.
-      line = zyl::String(piece.begin(), piece.end());
+      line = zyl::from_latin1(std::string_view(reinterpret_cast<const char*>(piece.data()), piece.size()));
       return;
     }
     const std::size_t at = line.size();
     line.resize(at + piece.size());
-    for (std::size_t i = 0; i < piece.size(); ++i) line[at + i] = piece[i];
+    zyl::detail::widen_bytes(piece.data(), piece.size(), line.data() + at);
   });
   return line;
 }

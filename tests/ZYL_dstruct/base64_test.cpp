@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "ZYL_dstruct/base64.h"
+#include "platform/filestream.h"
 #include "platform/memorystream.h"
+#include "support/tempdir.h"
 #include "ZYL_dstruct/trickle_stream.h"
 
 namespace ZYL_dstruct {
@@ -150,6 +152,32 @@ TEST(Base64, StreamsWithoutAWindowAreReadUntilEmpty) {
   zyl::TBytesStream dst;
   EXPECT_EQ(DecodeBase64(src, dst), 0);
   EXPECT_EQ(std::string(dst.Bytes().begin(), dst.Bytes().end()), in);
+}
+
+// A file stream hands out 64 KiB windows, not whole lines: lines split
+// between windows come out as from one piece. A stream without a window that
+// returns fewer bytes than asked for ends the input there.
+TEST(Base64, EncoderGathersLinesAcrossWindowsAndStopsAtAShortRead) {
+  std::string in(200000, '\0');
+  for (std::size_t i = 0; i < in.size(); ++i) in[i] = static_cast<char>(i * 31 + 7);
+  zyl::test::TempDir tmp;
+  zyl::test::write_file_bytes(tmp.path() / "in.bin", in);
+  for (const bool breaks : {true, false}) {
+    zyl::TFileStream src(tmp.file("in.bin"), zyl::fmOpenRead);
+    zyl::TBytesStream dst;
+    EncodeBase64(src, dst, breaks);
+    EXPECT_EQ(std::string(dst.Bytes().begin(), dst.Bytes().end()), encode(in, breaks));
+  }
+  zyl::test::TrickleStream trickle(in);
+  zyl::TBytesStream dst;
+  EncodeBase64(trickle, dst, false);
+  const std::string text(dst.Bytes().begin(), dst.Bytes().end());
+  std::int32_t r = 0;
+  const std::string got = decode(text, r);
+  EXPECT_EQ(r, 0);
+  EXPECT_FALSE(got.empty());
+  EXPECT_LT(got.size(), 64u);
+  EXPECT_EQ(got, in.substr(0, got.size()));
 }
 
 TEST(Base64, StreamsAreReadAndWrittenAtTheirPositions) {

@@ -64,11 +64,7 @@ void WriteSingleToStream(TStream& Stream, float Value) { write_binary(Stream, Va
 void WriteDoubleToStream(TStream& Stream, double Value) { write_binary(Stream, Value); }
 
 String ReadLnStream(TStream& Stream, bool& Eos, std::int32_t EOLMode) {
-  String line = detail::read_line_bytes(Stream, EOLMode, Eos);
-  if (!Eos) {
-    for (int i = 0; i < 2 && !line.empty() && (line.back() == u'\n' || line.back() == u'\r'); ++i) line.pop_back();
-  }
-  return line;
+  return detail::read_line_text(Stream, EOLMode, Eos);
 }
 
 Extended ReadExtendedFromStream(TStream& Stream, bool& Error) {

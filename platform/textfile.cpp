@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/bytesearch.h"
 #include "platform/exceptions.h"
 #include "platform/widen.h"
 
@@ -15,13 +16,17 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 String quoted(const String& Name) { return u"\"" + Name + u"\""; }
 
-// Widens Bytes onto Out: plain ASCII directly, anything else through the
-// UTF-8 decoder (which takes invalid bytes as Latin-1).
-void append_decoded(String& Out, const std::uint8_t* Bytes, std::size_t Count) {
-  const std::size_t at = Out.size();
-  Out.resize(at + Count);
-  if (detail::widen_bytes(Bytes, Count, Out.data() + at)) return;
-  Out.resize(at);
+// Replaces Out[At, end) with Bytes decoded: plain ASCII widened in place
+// (the string only grows, so reused storage is not zero-filled first),
+// anything else through the UTF-8 decoder (which takes invalid bytes as
+// Latin-1).
+void assign_decoded(String& Out, std::size_t At, const std::uint8_t* Bytes, std::size_t Count) {
+  if (Out.size() < At + Count) Out.resize(At + Count);
+  if (detail::widen_bytes(Bytes, Count, Out.data() + At)) {
+    Out.resize(At + Count);
+    return;
+  }
+  Out.resize(At);
   Out += from_utf8(std::string_view(reinterpret_cast<const char*>(Bytes), Count));
 }
 
@@ -183,7 +188,7 @@ std::string_view TextFile::line_bytes() {
     if (FPos == FLen && !fill()) break;
     const std::uint8_t* start = FBuf.data() + FPos;
     const std::size_t avail = FLen - FPos;
-    const auto* lf = static_cast<const std::uint8_t*>(std::memchr(start, '\n', avail));
+    const std::uint8_t* lf = detail::find_byte(start, start + avail, '\n');
     if (lf == nullptr) {
       FLinePart.append(reinterpret_cast<const char*>(start), avail);
       FPos = FLen;
@@ -204,19 +209,33 @@ std::string_view TextFile::line_bytes() {
 
 String TextFile::ReadLn() {
   String line;
-  ReadLn(line);
+  read_line(line, false);
   return line;
 }
 
-void TextFile::ReadLn(String& Line) {
+void TextFile::ReadLn(String& Line) { read_line(Line, true); }
+
+void TextFile::read_line(String& Line, bool Reusing) {
   require_input();
-  Line.clear();
+  std::size_t at = 0;
   if (FPendingLow != 0) {
-    Line.push_back(FPendingLow);
+    Line.assign(1, FPendingLow);
     FPendingLow = 0;
+    at = 1;
+  }
+  // Into a reused string, most lines (ASCII, whole in the buffer) are found
+  // and widened in one pass. A new string is better sized to its line at
+  // once: the general path.
+  if (Reusing) {
+    const std::size_t n = detail::widen_ascii_until(FBuf.data() + FPos, FLen - FPos, '\n', Line, at);
+    if (n != detail::kNoStop) {
+      FPos += n + 1;
+      Line.resize(at + n - (n > 0 && Line[at + n - 1] == u'\r' ? 1 : 0));
+      return;
+    }
   }
   const std::string_view bytes = line_bytes();
-  append_decoded(Line, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  assign_decoded(Line, at, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 Char TextFile::ReadChar() {

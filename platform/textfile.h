@@ -128,6 +128,8 @@ class ZYL_API TextFile {
   // The bytes of the rest of the line without its end, moving past the end;
   // valid until the next read.
   std::string_view line_bytes();
+  // ReadLn into Line; Reusing tells that Line's storage is worth reusing.
+  void read_line(String& Line, bool Reusing);
   // Writing: bytes FBuf[0, FLen) wait to be written.
   void put_bytes(const char* Data, std::size_t Count);
   void write_out();

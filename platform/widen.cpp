@@ -1,6 +1,8 @@
 // Library: zyl / Package: platform / Module: widen
 #include "platform/widen.h"
 
+#include <algorithm>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -41,6 +43,27 @@ bool widen_bytes(const std::uint8_t* Bytes, std::size_t Count, Char* Out) noexce
     Out[i] = Bytes[i];
   }
   return any < 0x80;
+}
+
+std::size_t widen_ascii_until(const std::uint8_t* Bytes, std::size_t Count, std::uint8_t Stop, String& Out,
+                              std::size_t At) {
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i stop = _mm_set1_epi8(static_cast<char>(Stop));
+  for (std::size_t i = 0; i + 16 <= Count; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Bytes + i));
+    if (_mm_movemask_epi8(v) != 0) return kNoStop;
+    if (Out.size() < At + i + 16) Out.resize(std::max(At + i + 16, Out.size() * 2));
+    Char* out = Out.data() + At + i;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(v, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(v, zero));
+    const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(v, stop));
+    if (found != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found)));
+  }
+#else
+  (void)Bytes, (void)Count, (void)Stop, (void)Out, (void)At;
+#endif
+  return kNoStop;
 }
 
 }  // namespace zyl::detail

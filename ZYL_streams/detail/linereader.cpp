@@ -1,10 +1,10 @@
 // Library: zyl / Package: ZYL_streams / Module: linereader
 #include "ZYL_streams/detail/linereader.h"
 
-#include <cstring>
 #include <span>
 
 #include "platform/bytereader.h"
+#include "platform/bytesearch.h"
 #include "platform/widen.h"
 
 namespace ZYL_streams::detail {
@@ -14,8 +14,8 @@ using Window = std::span<const std::uint8_t>;
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 std::size_t find_byte(Window w, std::uint8_t b) {
-  const void* p = std::memchr(w.data(), b, w.size());
-  return p == nullptr ? kNone : static_cast<std::size_t>(static_cast<const std::uint8_t*>(p) - w.data());
+  const std::uint8_t* p = zyl::detail::find_byte(w.data(), w.data() + w.size(), b);
+  return p == nullptr ? kNone : static_cast<std::size_t>(p - w.data());
 }
 
 // The index in w of the byte that ends the line, or kNone. Prev is the byte
@@ -44,11 +44,19 @@ std::size_t find_line_end(Window w, std::int32_t Mode, std::uint8_t Prev) {
   }
 }
 
-// Walks the stream window by window up to the line end, handing each piece
-// (line end included) to Take. Returns false when the stream ended first.
+// The length of Text[0, Count) without up to two trailing CR/LF units: the
+// line end and the other half of a CR LF or LF CR pair before it.
+template <class C>
+std::size_t without_line_end(const C* Text, std::size_t Count) {
+  for (int i = 0; i < 2 && Count > 0 && (Text[Count - 1] == 10 || Text[Count - 1] == 13); ++i) --Count;
+  return Count;
+}
+
+// Walks the stream window by window from the reader's position up to the
+// line end, handing each piece (line end included) to Take. Returns false
+// when the stream ended first.
 template <class F>
-bool scan_line(zyl::TStream& Stream, std::int32_t Mode, F&& Take) {
-  zyl::detail::ByteReader reader(Stream);
+bool scan_line(zyl::detail::ByteReader& reader, std::int32_t Mode, F&& Take) {
   std::uint8_t prev = 0;
   for (;;) {
     Window w = reader.window();
@@ -67,24 +75,32 @@ bool scan_line(zyl::TStream& Stream, std::int32_t Mode, F&& Take) {
 
 }  // namespace
 
-zyl::String read_line_bytes(zyl::TStream& Stream, std::int32_t Mode, bool& Eos) {
+zyl::String read_line_text(zyl::TStream& Stream, std::int32_t Mode, bool& Eos) {
+  zyl::detail::ByteReader reader(Stream);
+  Eos = !reader.refill();
+  if (Eos) return {};
+  // Most lines lie whole in the stream's window: one search, and one
+  // widening of exactly the bytes kept.
+  const Window w = reader.window();
+  const std::size_t end = find_line_end(w, Mode, 0);
+  if (end != kNone) {
+    reader.skip(end + 1);
+    return zyl::from_latin1(std::string_view(reinterpret_cast<const char*>(w.data()), without_line_end(w.data(), end + 1)));
+  }
   zyl::String line;
-  Eos = !scan_line(Stream, Mode, [&](Window piece) {
-    if (line.empty()) {
-      // Most lines are one piece: widened straight into a string of their size.
-      line = zyl::from_latin1(std::string_view(reinterpret_cast<const char*>(piece.data()), piece.size()));
-      return;
-    }
+  Eos = !scan_line(reader, Mode, [&](Window piece) {
     const std::size_t at = line.size();
     line.resize(at + piece.size());
     zyl::detail::widen_bytes(piece.data(), piece.size(), line.data() + at);
   });
+  if (!Eos) line.resize(without_line_end(line.data(), line.size()));
   return line;
 }
 
 zyl::String read_line_printable(zyl::TStream& Stream, std::int32_t Mode) {
+  zyl::detail::ByteReader reader(Stream);
   zyl::String line;
-  scan_line(Stream, Mode, [&](Window piece) {
+  scan_line(reader, Mode, [&](Window piece) {
     // Store every byte, advance only past the kept ones: no branch per byte.
     std::size_t k = line.size();
     line.resize(k + piece.size());

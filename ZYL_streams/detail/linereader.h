@@ -23,9 +23,11 @@ constexpr bool ends_line(std::int32_t Mode, std::uint8_t Byte, std::uint8_t Prev
   }
 }
 
-// Every byte up to and including the one that ends the line (or to the end
-// of the stream: Eos true). No trailing CR/LF is removed here.
-zyl::String read_line_bytes(zyl::TStream& Stream, std::int32_t Mode, bool& Eos);
+// Every byte up to the one that ends the line, or to the end of the stream
+// (Eos true). A line that ended loses up to two trailing CR/LF bytes (its
+// line end, and the other half of a CR LF or LF CR pair before it); at the
+// end of the stream every byte is kept.
+zyl::String read_line_text(zyl::TStream& Stream, std::int32_t Mode, bool& Eos);
 
 // Bytes of code 32 and above and tabs up to the line end (or the end of the
 // stream); other bytes are dropped.

@@ -1,5 +1,6 @@
 #include "platform/widen.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -25,6 +26,45 @@ TEST(WidenBytes, MatchesByteByByteAtEveryLengthAndPosition) {
       }
     }
   }
+}
+
+#if defined(__SSE2__)
+constexpr bool kOnePass = true;
+#else
+constexpr bool kOnePass = false;  // no vector path: the caller always takes the general one
+#endif
+
+// The one-pass line widener against a model: for every length 0..48, a stop
+// byte at every position (or none) and a high byte at every position (or
+// none), written at offset 0 and 3 into an empty and into a long string.
+// Where it answers, the answer is the stop's index, the characters before it
+// are the bytes, and the string was never shrunk; it must answer whenever the
+// stop lies in a whole 16-byte piece with only ASCII in the pieces before
+// and at it.
+TEST(WidenBytes, AsciiUntilStopMatchesModel) {
+  for (std::size_t n = 0; n <= 48; ++n)
+    for (std::size_t stop = 0; stop <= n; ++stop)     // stop == n: none
+      for (std::size_t high = 0; high <= n; ++high)   // high == n: none
+        for (const std::size_t at : {std::size_t{0}, std::size_t{3}})
+          for (const std::size_t initial : {std::size_t{0}, std::size_t{100}}) {
+            std::vector<std::uint8_t> bytes(n);
+            for (std::size_t i = 0; i < n; ++i) bytes[i] = static_cast<std::uint8_t>('a' + i % 26);
+            if (high < n) bytes[high] = 0xC3;
+            if (stop < n) bytes[stop] = '\n';
+            String out(initial, u'#');
+            const std::size_t got = detail::widen_ascii_until(bytes.data(), n, '\n', out, at);
+            const std::size_t piece_end = stop / 16 * 16 + 16;
+            const bool must_answer = kOnePass && stop < n && piece_end <= n && (high >= piece_end || high == stop);
+            const auto where = ::testing::Message() << "n=" << n << " stop=" << stop << " high=" << high
+                                                    << " at=" << at << " initial=" << initial;
+            if (got == detail::kNoStop) {
+              ASSERT_FALSE(must_answer) << where;
+              continue;
+            }
+            ASSERT_EQ(got, stop) << where;
+            ASSERT_GE(out.size(), std::max(initial, at + stop)) << where;
+            for (std::size_t i = 0; i < stop; ++i) ASSERT_EQ(out[at + i], bytes[i]) << where << " i=" << i;
+          }
 }
 
 TEST(WidenBytes, Latin1TextWidensThroughIt) {

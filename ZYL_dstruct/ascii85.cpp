@@ -31,12 +31,12 @@ inline std::uint32_t load_be(const std::uint8_t* p, std::size_t n) {
 
 class encoder {
  public:
-  encoder(detail::block_writer& out, bool line_breaks) : FOut(out), FLineBreaks(line_breaks) {}
+  encoder(zyl::detail::BlockWriter& out, bool line_breaks) : FOut(out), FLineBreaks(line_breaks) {}
 
   // Encodes a block of n bytes; n is a multiple of 4 except at the end.
   void feed(const std::uint8_t* p, std::size_t n) {
     // Each group gives at most 5 digits and CR LF.
-    constexpr std::size_t kMaxGroups = detail::block_writer::capacity() / 7;
+    constexpr std::size_t kMaxGroups = zyl::detail::BlockWriter::capacity() / 7;
     while (n >= 4) {
       const std::size_t groups = std::min(n / 4, kMaxGroups);
       std::uint8_t* const out0 = FOut.reserve(groups * 7);
@@ -70,7 +70,7 @@ class encoder {
     return out;
   }
 
-  detail::block_writer& FOut;
+  zyl::detail::BlockWriter& FOut;
   bool FLineBreaks;
   std::uint32_t FCount = 0;
 };
@@ -78,7 +78,7 @@ class encoder {
 // Collects groups across read blocks.
 class decoder {
  public:
-  explicit decoder(detail::block_writer& out) : FOut(out) {}
+  explicit decoder(zyl::detail::BlockWriter& out) : FOut(out) {}
 
   // Decodes a block up to the end marker; returns the number of bytes used
   // (all n unless the marker ends decoding).
@@ -106,7 +106,7 @@ class decoder {
     FValue = 0;
   }
 
-  detail::block_writer& FOut;
+  zyl::detail::BlockWriter& FOut;
   std::uint32_t FValue = 0;
   std::size_t FHave = 0;
   std::int32_t FResult = 0;
@@ -170,7 +170,7 @@ std::size_t decoder::feed(const std::uint8_t* const begin, std::size_t n) {
 
 void EncodeASCII85(zyl::TStream& Source, zyl::TStream& Target, bool LineBreaks) {
   detail::block_reader in(Source, kReadBlock);
-  detail::block_writer out(Target);
+  zyl::detail::BlockWriter out(Target);
   encoder e(out, LineBreaks);
   for (auto block = in.next(); !block.empty(); block = in.next()) e.feed(block.data(), block.size());
   out.put("~>", 2);
@@ -179,7 +179,7 @@ void EncodeASCII85(zyl::TStream& Source, zyl::TStream& Target, bool LineBreaks) 
 
 std::int32_t DecodeASCII85(zyl::TStream& Source, zyl::TStream& Target) {
   detail::window_reader in(Source, kReadBlock);
-  detail::block_writer out(Target);
+  zyl::detail::BlockWriter out(Target);
   decoder d(out);
   for (auto block = in.next(); !block.empty(); block = in.next()) {
     const std::size_t used = d.feed(block.data(), block.size());

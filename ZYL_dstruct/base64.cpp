@@ -55,7 +55,7 @@ std::size_t encode_line(const std::uint8_t* in, std::size_t n, std::uint8_t* out
 // characters of a group still being collected.
 class decoder {
  public:
-  explicit decoder(detail::block_writer& out) : FOut(out) {}
+  explicit decoder(zyl::detail::BlockWriter& out) : FOut(out) {}
 
   // Decodes a block; returns the number of bytes used, which is less than n
   // only when an invalid group stopped decoding.
@@ -67,7 +67,7 @@ class decoder {
  private:
   bool finish_group();
 
-  detail::block_writer& FOut;
+  zyl::detail::BlockWriter& FOut;
   std::uint8_t FGroup[4] = {};
   std::size_t FHave = 0;
   bool FFailed = false;
@@ -76,7 +76,7 @@ class decoder {
 std::size_t decoder::feed(const std::uint8_t* const begin, std::size_t n) {
   // The most characters whose groups fit the writer's buffer with the
   // kernel's slack.
-  constexpr std::size_t kMaxRun = (detail::block_writer::capacity() - detail::kBase64DecodeSlack) / 3 * 4;
+  constexpr std::size_t kMaxRun = (zyl::detail::BlockWriter::capacity() - detail::kBase64DecodeSlack) / 3 * 4;
   const std::uint8_t* p = begin;
   const std::uint8_t* const end = p + n;
   while (p < end) {
@@ -124,7 +124,9 @@ void EncodeBase64(zyl::TStream& Source, zyl::TStream& Target, bool LineBreaks) {
   // The source's own bytes where it offers them (no copy), else blocks up to
   // a short read; a line split between two pieces is gathered in carry first.
   detail::window_reader in(Source, kReadBlock, true);
-  detail::block_writer out(Target);
+  // encode_line writes exactly the bytes it counts, so the lines may go
+  // straight into the target's memory.
+  zyl::detail::BlockWriter out(Target, true);
   std::uint8_t carry[kBase64LineBytes];
   std::size_t carried = 0;
   const auto put_line = [&](const std::uint8_t* p, std::size_t n) {
@@ -158,7 +160,7 @@ void EncodeBase64(zyl::TStream& Source, zyl::TStream& Target, bool LineBreaks) {
 
 std::int32_t DecodeBase64(zyl::TStream& Source, zyl::TStream& Target) {
   detail::window_reader in(Source, 64 * 1024);
-  detail::block_writer out(Target);
+  zyl::detail::BlockWriter out(Target);
   decoder d(out);
   for (auto block = in.next(); !block.empty(); block = in.next()) {
     const std::size_t used = d.feed(block.data(), block.size());

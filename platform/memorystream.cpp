@@ -43,23 +43,40 @@ std::int32_t TMemoryStream::Write(const void* Buffer, std::int32_t Count) {
   if (Count <= 0) return 0;
   // A position this far out cannot be backed by memory: nothing is written.
   if (FPosition > max_stream_size(FData) - Count) return 0;
-  const std::int64_t end = FPosition + Count;
-  if (end > static_cast<std::int64_t>(FData.size())) {
-    try {
-      // Grow geometrically so byte-wise writing stays linear.
-      const auto needed = static_cast<std::size_t>(end);
-      if (needed > FData.capacity())
-        FData.reserve(std::max(needed, std::min(FData.capacity() * 2, FData.max_size())));
-      FData.resize(needed);
-    } catch (const std::bad_alloc&) {
-      return 0;
-    } catch (const std::length_error&) {
-      return 0;
-    }
-  }
+  if (!grow_to(FPosition + Count)) return 0;
   std::memcpy(FData.data() + FPosition, Buffer, static_cast<std::size_t>(Count));
-  FPosition = end;
+  FPosition += Count;
   return Count;
+}
+
+bool TMemoryStream::grow_to(std::int64_t End) noexcept {
+  const auto needed = static_cast<std::size_t>(End);
+  if (needed <= FData.size()) return true;
+  try {
+    if (needed > FData.capacity())
+      FData.reserve(std::max(needed, std::min(FData.capacity() * 2, FData.max_size())));
+    FData.resize(needed);
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+}
+
+std::span<std::uint8_t> TMemoryStream::write_window(std::size_t n) {
+  FSizeBeforeWindow = FData.size();
+  if (static_cast<std::uint64_t>(n) > static_cast<std::uint64_t>(max_stream_size(FData) - FPosition)) return {};
+  if (!grow_to(FPosition + static_cast<std::int64_t>(n))) return {};
+  // At least n bytes; all the stream holds past the position where that is more.
+  return {FData.data() + FPosition, FData.size() - static_cast<std::size_t>(FPosition)};
+}
+
+void TMemoryStream::commit_window(std::size_t k) noexcept {
+  // Bytes of the window past the kept ones do not become part of the
+  // stream, nor does a gap before the position when nothing was kept.
+  FPosition += static_cast<std::int64_t>(k);
+  FData.resize(k == 0 ? FSizeBeforeWindow : std::max(FSizeBeforeWindow, static_cast<std::size_t>(FPosition)));
 }
 
 std::int64_t TMemoryStream::Seek(std::int64_t Offset, TSeekOrigin Origin) {

@@ -53,9 +53,19 @@ class ZYL_API TMemoryStream : public TStream {
  protected:
   std::span<const std::uint8_t> read_window() override;
   void advance_window(std::size_t n) noexcept override { FPosition += static_cast<std::int64_t>(n); }
+  std::span<std::uint8_t> write_window(std::size_t n) override;
+  void commit_window(std::size_t k) noexcept override;
 
   std::vector<std::uint8_t> FData;
   std::int64_t FPosition = 0;
+
+ private:
+  // Makes FData End bytes long if it is shorter, growing its storage
+  // geometrically so that many small writes stay linear; false when the
+  // memory is not there.
+  bool grow_to(std::int64_t End) noexcept;
+
+  std::size_t FSizeBeforeWindow = 0;  // the size write_window found
 };
 
 class ZYL_API TBytesStream : public TMemoryStream {

@@ -25,6 +25,7 @@
 namespace zyl {
 
 namespace detail {
+class BlockWriter;
 class ByteReader;
 
 // The position a seek by Offset from Base asks for, saturated to
@@ -66,7 +67,20 @@ class ZYL_API TStream : public TObject {
   virtual std::span<const std::uint8_t> read_window() { return {}; }
   virtual void advance_window(std::size_t /*n*/) noexcept {}
 
+  // The fast path of block writers (detail::BlockWriter), so that output can
+  // be produced in the stream's own memory instead of being copied there.
+  // write_window(n) returns memory for at least the n bytes at the current
+  // position (more where the stream already holds more bytes there), or an
+  // empty span where the stream has none to offer (the default) or cannot
+  // provide that much; writers then use Write. commit_window(k), after
+  // a write_window(n) with k <= n and no other call in between, keeps the
+  // first k of those bytes as if Write had written them: the position moves
+  // k forward and the size becomes at least the new position.
+  virtual std::span<std::uint8_t> write_window(std::size_t /*n*/) { return {}; }
+  virtual void commit_window(std::size_t /*k*/) noexcept {}
+
  private:
+  friend class detail::BlockWriter;
   friend class detail::ByteReader;
 };
 

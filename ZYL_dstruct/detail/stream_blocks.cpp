@@ -52,21 +52,4 @@ void window_reader::stop(std::size_t unused) noexcept {
   FEnd = true;
 }
 
-void block_writer::put(const void* data, std::size_t n) {
-  const auto* p = static_cast<const std::uint8_t*>(data);
-  while (n > 0) {
-    const std::size_t take = std::min(n, kCapacity);
-    std::memcpy(reserve(take), p, take);
-    commit(take);
-    p += take;
-    n -= take;
-  }
-}
-
-void block_writer::flush() {
-  if (FFill == 0) return;
-  FTarget.WriteBuffer(FBuffer.get(), static_cast<std::int32_t>(FFill));
-  FFill = 0;
-}
-
 }  // namespace ZYL_dstruct::detail

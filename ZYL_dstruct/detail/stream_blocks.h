@@ -6,7 +6,7 @@
 //
 // Example:
 //   block_reader in(source, 65520);   // or window_reader
-//   block_writer out(target);
+//   zyl::detail::BlockWriter out(target);
 //   for (auto chunk = in.next(); !chunk.empty(); chunk = in.next())
 //     out.put(chunk.data(), chunk.size());
 //   out.flush();
@@ -16,6 +16,7 @@
 #include <memory>
 #include <span>
 
+#include "platform/blockwriter.h"
 #include "platform/bytereader.h"
 #include "platform/stream.h"
 
@@ -68,35 +69,6 @@ class window_reader {
   bool FWindowed = true;
   bool FShortReadEnds;
   bool FEnd = false;
-};
-
-// Collects output and writes it to the target stream in large blocks.
-// Write errors of the target pass through (EWriteError). The destructor
-// discards what flush() has not written, so call flush() when done.
-class block_writer {
- public:
-  explicit block_writer(zyl::TStream& Target)
-      : FTarget(Target), FBuffer(std::make_unique_for_overwrite<std::uint8_t[]>(kCapacity)) {}
-
-  // Room for at least n bytes at the returned pointer (n <= capacity());
-  // commit(k) then takes the first k of them.
-  std::uint8_t* reserve(std::size_t n) {
-    if (FFill + n > kCapacity) flush();
-    return FBuffer.get() + FFill;
-  }
-  void commit(std::size_t k) { FFill += k; }
-  void put(const void* data, std::size_t n);
-  void flush();
-
-  static constexpr std::size_t capacity() { return kCapacity; }
-
- private:
-  // Below the size at which the C library maps each allocation separately,
-  // so short calls stay cheap; large enough that writes are rare.
-  static constexpr std::size_t kCapacity = 64 * 1024;
-  zyl::TStream& FTarget;
-  std::unique_ptr<std::uint8_t[]> FBuffer;  // only the first FFill bytes are set
-  std::size_t FFill = 0;
 };
 
 }  // namespace ZYL_dstruct::detail

@@ -28,9 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   std::fwrite(Data + 1, 1, Size - 1, f);
   std::fclose(f);
 
-  zyl::TextFile t;
+  zyl::TextFile t, u;  // u reads the same lines into one reused string
   t.Assign(zyl::from_utf8(scratch()));
   t.Reset();
+  u.Assign(zyl::from_utf8(scratch()));
+  u.Reset();
+  zyl::String reused;
   std::size_t steps = 0;
   const std::vector<zyl::String> tags{u"a", u"b"};
   zyl::String attr, cont;
@@ -38,7 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     // Every read consumes a byte or the second half of a surrogate pair.
     if (++steps > 2 * Size + 2) std::abort();
     switch (Data[0] % 4) {
-      case 0: t.ReadLn(); break;
+      case 0:
+        u.ReadLn(reused);
+        if (t.ReadLn() != reused) std::abort();
+        break;
       case 1: t.ReadChar(); break;
       case 2:
         try {
@@ -51,5 +57,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     }
   }
   t.CloseFile();
+  u.CloseFile();
   return 0;
 }

@@ -259,4 +259,40 @@ EllipseShape ellipse_shape(std::int32_t X1, std::int32_t Y1, std::int32_t X2, st
   return shape;
 }
 
+// The walk leaves boxes 1 or 2 pixels wide (or 1 high) without outline.
+constexpr std::int64_t kPathMin = 3;
+
+std::vector<TPoint> ellipse_path(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) {
+  std::vector<TPoint> path;
+  const std::int64_t left = std::min(X1, X2), right = std::max(X1, X2);
+  const std::int64_t top = std::min(Y1, Y2), bottom = std::max(Y1, Y2);
+  const std::int64_t w = right - left, h = bottom - top;
+  if (w > kWalkLimit || h > kWalkLimit) return path;
+  if (w < kPathMin || h < 2) {
+    // Every pixel of so thin a box is outline: round its edge.
+    const auto l = static_cast<std::int32_t>(left), t = static_cast<std::int32_t>(top);
+    const auto r = static_cast<std::int32_t>(right - 1), b = static_cast<std::int32_t>(bottom - 1);
+    return {{l, t}, {l, b}, {r, b}, {r, t}};
+  }
+  const std::vector<Run> runs = quadrant_runs(w, h);
+  const std::int64_t a = w - 1, b = h - 1;
+  const auto add = [&](std::int64_t x, std::int64_t y) {
+    path.push_back({static_cast<std::int32_t>(left + x), static_cast<std::int32_t>(top + y)});
+  };
+  const auto n = static_cast<std::int64_t>(runs.size());
+  // Clockwise on the screen from the middle of the right side, a quadrant
+  // at a time, each the walk or its mirror image run backwards; then the
+  // whole turned round, the order GDI's wide pens follow.
+  for (std::int64_t k = 0; k < n; ++k)
+    for (std::int64_t x = runs[k].hi; x >= runs[k].lo; --x) add(x, h / 2 + k);
+  for (std::int64_t k = n - 1; k >= 0; --k)
+    for (std::int64_t x = runs[k].lo; x <= runs[k].hi; ++x) add(a - x, h / 2 + k);
+  for (std::int64_t k = 0; k < n; ++k)
+    for (std::int64_t x = runs[k].hi; x >= runs[k].lo; --x) add(a - x, b - (h / 2 + k));
+  for (std::int64_t k = n - 1; k >= 0; --k)
+    for (std::int64_t x = runs[k].lo; x <= runs[k].hi; ++x) add(x, b - (h / 2 + k));
+  std::reverse(path.begin(), path.end());
+  return path;
+}
+
 }  // namespace zyl::detail

@@ -69,4 +69,11 @@ struct EllipseShape {
 EllipseShape ellipse_shape(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2, std::int32_t Width,
                            std::int32_t Height, std::int32_t Margin);
 
+// The outline of the ellipse in the box as a closed path for a wide pen:
+// its pixels in drawing order, anticlockwise on the screen, traced by
+// ellipse_shape's walk (which also serves boxes of 3 x 2 and more here).
+// A box under 3 pixels wide or 2 high is all outline: its path runs round
+// the box's edge pixels (corners only). Empty for boxes over 65536 pixels.
+std::vector<TPoint> ellipse_path(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2);
+
 }  // namespace zyl::detail

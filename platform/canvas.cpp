@@ -120,6 +120,12 @@ void TCanvas::brush_spans(std::span<const detail::Span> Spans) {
   for (const detail::Span& s : Spans) brush_span(s.Y, s.X1, s.X2);
 }
 
+void TCanvas::fill_and_stroke(std::span<const detail::Span> Fill, const detail::WideStroke& Stroke) {
+  const std::vector<detail::Span> stroke = Stroke.spans();
+  brush_spans(detail::subtract_spans(Fill, stroke));
+  paint(stroke, FPen.Color());
+}
+
 void TCanvas::MoveTo(std::int32_t X, std::int32_t Y) {
   if (FObserver) emit(detail::CanvasOp::kMoveTo, {{X, Y}});
   FPenPos = {X, Y};
@@ -196,10 +202,8 @@ void TCanvas::wide_rectangle(std::int64_t Left, std::int64_t Top, std::int64_t R
                             point(f.Left, f.Bottom - 1)};
   detail::WideStroke s(w, sw, sh);
   s.add_polyline(corners, true);
-  const std::vector<detail::Span> stroke = s.spans();
-  if (brush_fills())
-    brush_spans(detail::subtract_spans(detail::rect_spans(f.Left, f.Top, f.Right, f.Bottom, sw, sh), stroke));
-  paint(stroke, FPen.Color());
+  fill_and_stroke(brush_fills() ? detail::rect_spans(f.Left, f.Top, f.Right, f.Bottom, sw, sh) : std::vector<detail::Span>{},
+                  s);
 }
 
 void TCanvas::Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) {
@@ -239,9 +243,7 @@ void TCanvas::wide_ellipse(std::int64_t Left, std::int64_t Top, std::int64_t Rig
     s.add_polyline(path, true);
   else
     for (const TPoint& p : shape.Outline) s.add_disc(p);
-  const std::vector<detail::Span> stroke = s.spans();
-  if (brush_fills()) brush_spans(detail::subtract_spans(shape.Fill, stroke));
-  paint(stroke, FPen.Color());
+  fill_and_stroke(brush_fills() ? shape.Fill : std::vector<detail::Span>{}, s);
 }
 
 void TCanvas::Polygon(std::span<const TPoint> Points) {
@@ -252,9 +254,7 @@ void TCanvas::Polygon(std::span<const TPoint> Points) {
   if (pen_draws() && wide_pen()) {
     detail::WideStroke s(FPen.Width(), FSurface->Width, FSurface->Height);
     s.add_polyline(Points, true);
-    const std::vector<detail::Span> stroke = s.spans();
-    brush_spans(detail::subtract_spans(fill, stroke));
-    paint(stroke, FPen.Color());
+    fill_and_stroke(fill, s);
     return;
   }
   brush_spans(fill);

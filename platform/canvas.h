@@ -95,6 +95,7 @@ class ZYL_API TBrush {
 
 namespace detail {
 struct Span;
+class WideStroke;
 // One drawing call as the canvas received it, with the pen and brush of the
 // moment (for replaying the same calls elsewhere, such as on a GDI device
 // context to compare the rasterization).
@@ -164,6 +165,9 @@ class ZYL_API TCanvas {
   // Paints clipped, disjoint spans in Color, or with the brush.
   void paint(std::span<const detail::Span> Spans, TColor Color);
   void brush_spans(std::span<const detail::Span> Spans);
+  // Paints a figure drawn with a wide pen: the brush on the pixels of Fill
+  // the stroke leaves, then the stroke, each pixel once.
+  void fill_and_stroke(std::span<const detail::Span> Fill, const detail::WideStroke& Stroke);
   void fill_span(std::int32_t Y, std::int32_t X1, std::int32_t X2, TColor Color);
   // Fills [X1, X2) of row Y (already clipped) with the brush.
   void brush_span(std::int32_t Y, std::int32_t X1, std::int32_t X2);

@@ -106,10 +106,9 @@ void TCanvas::pen_line(TPoint P, TPoint Q) {
   }
   const auto pattern = dash_pattern(FPen.Style());
   const TColor color = FPen.Color();
-  detail::line_pixels(P, Q, FSurface->Width, FSurface->Height, 0,
-                      [&](std::int64_t Step, std::int32_t X, std::int32_t Y) {
-                        if (pattern_on(pattern, Step)) SetPixels(X, Y, color);
-                      });
+  detail::line_pixels(P, Q, FSurface->Width, FSurface->Height, [&](std::int64_t Step, std::int32_t X, std::int32_t Y) {
+    if (pattern_on(pattern, Step)) SetPixels(X, Y, color);
+  });
 }
 
 void TCanvas::paint(std::span<const detail::Span> Spans, TColor Color) {

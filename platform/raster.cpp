@@ -37,8 +37,7 @@ std::int64_t clamp_range(std::int64_t v, std::int64_t lo, std::int64_t hi) { ret
 
 }  // namespace
 
-void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, std::int32_t Margin,
-                 const LineVisitor& Visit) {
+void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, const LineVisitor& Visit) {
   const std::int64_t dx = std::int64_t{Q.X} - P.X;
   const std::int64_t dy = std::int64_t{Q.Y} - P.Y;
   if (dx == 0 && dy == 0) return;
@@ -51,17 +50,17 @@ void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, st
   const std::int64_t minor_inc = (x_major ? dy : dx) > 0 ? 1 : -1;
   const std::int64_t major_start = x_major ? P.X : P.Y;
   const std::int64_t minor_start = x_major ? P.Y : P.X;
-  const std::int64_t major_limit = (x_major ? Width : Height) + Margin;  // visible: [-Margin, limit)
-  const std::int64_t minor_limit = (x_major ? Height : Width) + Margin;
+  const std::int64_t major_limit = x_major ? Width : Height;  // visible: [0, limit)
+  const std::int64_t minor_limit = x_major ? Height : Width;
 
   // The steps whose major coordinate is visible.
   std::int64_t first, last;
   if (major_inc > 0) {
-    first = -Margin - major_start;
+    first = -major_start;
     last = major_limit - 1 - major_start;
   } else {
     first = major_start - (major_limit - 1);
-    last = major_start + Margin;
+    last = major_start;
   }
   first = clamp_range(first, 0, major);
   last = clamp_range(last, -1, major - 1);
@@ -69,7 +68,7 @@ void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, st
     const std::int64_t m = minor_start + minor_inc * minor_offset(static_cast<std::uint64_t>(i),
                                                                   static_cast<std::uint64_t>(minor),
                                                                   static_cast<std::uint64_t>(major), away);
-    if (m < -Margin || m >= minor_limit) continue;
+    if (m < 0 || m >= minor_limit) continue;
     const std::int64_t a = major_start + major_inc * i;
     const auto x = static_cast<std::int32_t>(x_major ? a : m);
     const auto y = static_cast<std::int32_t>(x_major ? m : a);

@@ -47,13 +47,10 @@ struct Span {
   std::int32_t X2;
 };
 
-// Visits every visible pixel of the line P-Q (end excluded) with its step
-// index from P (0-based), after clipping to [-Margin, Width + Margin) x
-// [-Margin, Height + Margin) so that a thick pen's stamp reaching into the
-// picture is not lost; the visitor still gets the unclipped position.
+// Visits every pixel of the line P-Q (end excluded) inside [0, Width) x
+// [0, Height) with its step index from P (0-based), which dashed pens count.
 using LineVisitor = std::function<void(std::int64_t Step, std::int32_t X, std::int32_t Y)>;
-void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, std::int32_t Margin,
-                 const LineVisitor& Visit);
+void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, const LineVisitor& Visit);
 
 // The visible spans of the even-odd interior of a polygon, clipped.
 std::vector<Span> polygon_spans(std::span<const TPoint> Points, std::int32_t Width, std::int32_t Height);

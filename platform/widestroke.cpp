@@ -144,9 +144,11 @@ std::vector<Span> WideStroke::spans() const {
 }
 
 std::vector<Span> subtract_spans(std::span<const Span> A, std::span<const Span> B) {
+  std::vector<Span> sorted(A.begin(), A.end());
+  std::sort(sorted.begin(), sorted.end(), [](const Span& x, const Span& y) { return x.Y != y.Y ? x.Y < y.Y : x.X1 < y.X1; });
   std::vector<Span> out;
   std::size_t j = 0;
-  for (const Span& a : A) {
+  for (const Span& a : sorted) {
     while (j < B.size() && (B[j].Y < a.Y || (B[j].Y == a.Y && B[j].X2 <= a.X1))) ++j;
     std::int32_t x = a.X1;
     for (std::size_t k = j; k < B.size() && B[k].Y == a.Y && B[k].X1 < a.X2; ++k) {

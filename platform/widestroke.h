@@ -61,8 +61,8 @@ class WideStroke {
   std::vector<std::vector<Run>> FRows;
 };
 
-// The pixels of A that are not in B; both disjoint and sorted as
-// WideStroke::spans gives them, the result too.
+// The pixels of A that are not in B, sorted by row, then column. A's spans
+// are disjoint, in any order; B is sorted as WideStroke::spans gives it.
 std::vector<Span> subtract_spans(std::span<const Span> A, std::span<const Span> B);
 
 // The rectangle [X1, X2) x [Y1, Y2) (empty when X1 >= X2 or Y1 >= Y2) as

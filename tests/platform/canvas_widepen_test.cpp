@@ -258,6 +258,8 @@ TEST(WidePen, SpansSubtract) {
       {"both ends cut", {{0, 2, 8}}, {{0, 0, 3}, {0, 7, 9}}, {{0, 3, 7}}},
       {"all taken", {{0, 2, 8}, {1, 2, 8}}, {{0, 1, 9}, {1, 2, 8}}, {}},
       {"several in a row", {{3, 0, 4}, {3, 6, 10}}, {{3, 2, 7}}, {{3, 0, 2}, {3, 7, 10}}},
+      {"rows in any order (as an ellipse's fill comes)", {{2, 0, 9}, {1, 0, 9}, {3, 0, 9}}, {{1, 0, 4}, {2, 5, 9}},
+       {{1, 4, 9}, {2, 0, 5}, {3, 0, 9}}},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.label);

@@ -53,11 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         c.Polygon(pts);
         break;
       }
-      case 5:
-        c.Pen().SetWidth(in.byte() % 12);
+      case 5: {
+        // Mostly thin to moderately wide pens, now and then the widest.
+        const std::uint8_t w = in.byte();
+        c.Pen().SetWidth(w < 240 ? w % 16 : (w - 239) * 100);
+        // Every style, psInsideFrame (the last) included.
         c.Pen().SetStyle(static_cast<zyl::TPenStyle>(in.byte() % 7));
         c.Brush().SetStyle(static_cast<zyl::TBrushStyle>(in.byte() % 8));
         break;
+      }
       case 6: c.SetPixels(in.coord(), in.coord(), in.byte()); break;
       case 7: ZYL_zylbase::DrawMarkOnCanvas(c, static_cast<std::uint8_t>(in.byte() % 52), in.coord(), in.coord()); break;
       case 8:

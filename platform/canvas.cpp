@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/raster.h"
+#include "platform/widestroke.h"
 #include "platform/textrender.h"
 
 namespace zyl {
@@ -93,29 +94,35 @@ void TCanvas::brush_span(std::int32_t Y, std::int32_t X1, std::int32_t X2) {
     if (bits & (0x80u >> (x & 7))) SetPixels(x, Y, FBrush.Color());
 }
 
-void TCanvas::stamp(std::int32_t X, std::int32_t Y, TColor Color) {
-  const std::int32_t w = FPen.Width();
-  if (w == 1) {
-    SetPixels(X, Y, Color);
-    return;
-  }
-  const std::int64_t x0 = std::int64_t{X} - (w - 1) / 2, y0 = std::int64_t{Y} - (w - 1) / 2;
-  const std::int64_t x1 = std::max<std::int64_t>(x0, 0), x2 = std::min<std::int64_t>(x0 + w, FSurface->Width);
-  const std::int64_t y1 = std::max<std::int64_t>(y0, 0), y2 = std::min<std::int64_t>(y0 + w, FSurface->Height);
-  for (std::int64_t y = y1; y < y2; ++y)
-    if (x1 < x2) fill_span(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x1), static_cast<std::int32_t>(x2), Color);
-}
-
 void TCanvas::pen_line(TPoint P, TPoint Q) {
   if (!pen_draws()) return;
+  if (wide_pen()) {
+    // Round caps at both ends; GDI draws a line of no length as its caps.
+    const TPoint ends[] = {P, Q};
+    detail::WideStroke s(FPen.Width(), FSurface->Width, FSurface->Height);
+    s.add_polyline(ends, false);
+    paint(s.spans(), FPen.Color());
+    return;
+  }
   const auto pattern = dash_pattern(FPen.Style());
   const TColor color = FPen.Color();
-  // Pixels of a wide pen's line lying just outside can still reach inside.
-  const std::int32_t margin = FPen.Width() / 2 + 1;
-  detail::line_pixels(P, Q, FSurface->Width, FSurface->Height, margin,
-                      [&](std::int64_t Step, std::int32_t X, std::int32_t Y) {
-                        if (pattern_on(pattern, Step)) stamp(X, Y, color);
-                      });
+  detail::line_pixels(P, Q, FSurface->Width, FSurface->Height, [&](std::int64_t Step, std::int32_t X, std::int32_t Y) {
+    if (pattern_on(pattern, Step)) SetPixels(X, Y, color);
+  });
+}
+
+void TCanvas::paint(std::span<const detail::Span> Spans, TColor Color) {
+  for (const detail::Span& s : Spans) fill_span(s.Y, s.X1, s.X2, Color);
+}
+
+void TCanvas::brush_spans(std::span<const detail::Span> Spans) {
+  for (const detail::Span& s : Spans) brush_span(s.Y, s.X1, s.X2);
+}
+
+void TCanvas::fill_and_stroke(std::span<const detail::Span> Fill, const detail::WideStroke& Stroke) {
+  const std::vector<detail::Span> stroke = Stroke.spans();
+  brush_spans(detail::subtract_spans(Fill, stroke));
+  paint(stroke, FPen.Color());
 }
 
 void TCanvas::MoveTo(std::int32_t X, std::int32_t Y) {
@@ -134,12 +141,14 @@ void TCanvas::Rectangle(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::
   const std::int64_t left = std::min(X1, X2), right = std::max(X1, X2);
   const std::int64_t top = std::min(Y1, Y2), bottom = std::max(Y1, Y2);
   if (left == right || top == bottom) return;
+  if (pen_draws() && wide_pen()) {
+    wide_rectangle(left, top, right, bottom);
+    return;
+  }
   if (brush_fills()) {
     // Without a pen GDI fills one pixel less to the right and bottom.
     const std::int64_t r = pen_draws() ? right : right - 1, b = pen_draws() ? bottom : bottom - 1;
-    const std::int64_t x1 = std::max<std::int64_t>(left, 0), x2 = std::min<std::int64_t>(r, FSurface->Width);
-    for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min<std::int64_t>(b, FSurface->Height); ++y)
-      if (x1 < x2) brush_span(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x1), static_cast<std::int32_t>(x2));
+    brush_spans(detail::rect_spans(left, top, r, b, FSurface->Width, FSurface->Height));
   }
   if (!pen_draws()) return;
   const auto l = static_cast<std::int32_t>(left), t = static_cast<std::int32_t>(top);
@@ -154,21 +163,100 @@ void TCanvas::Rectangle(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::
   pen_line({l, b}, {l, t});
 }
 
+namespace {
+
+// The box a psInsideFrame pen of width W outlines so that its stroke stays
+// inside [Left, Right) x [Top, Bottom); empty (Left >= Right or Top >=
+// Bottom) when the pen is too wide for the box.
+struct Box {
+  std::int64_t Left, Top, Right, Bottom;
+  bool empty() const { return Left >= Right || Top >= Bottom; }
+};
+Box inside_frame(Box B, std::int32_t W) {
+  return {B.Left + W / 2, B.Top + W / 2, B.Right - (W - 1) / 2, B.Bottom - (W - 1) / 2};
+}
+
+TPoint point(std::int64_t X, std::int64_t Y) { return {static_cast<std::int32_t>(X), static_cast<std::int32_t>(Y)}; }
+
+}  // namespace
+
+void TCanvas::wide_rectangle(std::int64_t Left, std::int64_t Top, std::int64_t Right, std::int64_t Bottom) {
+  const std::int32_t w = FPen.Width();
+  const bool inside = FPen.Style() == TPenStyle::psInsideFrame;
+  const Box box{Left, Top, Right, Bottom};
+  const std::int32_t sw = FSurface->Width, sh = FSurface->Height;
+  // Sides farther out than the widest pen are moved in to that distance:
+  // the visible pixels stay the same and the corners stay within 32 bits.
+  const auto near = [](std::int64_t v, std::int32_t limit) {
+    return std::clamp<std::int64_t>(v, -2 * TPen::kMaxPenWidth, std::int64_t{limit} + 2 * TPen::kMaxPenWidth);
+  };
+  Box f = inside ? inside_frame(box, w) : box;
+  if (inside && f.empty()) {
+    // Too narrow for the pen: the pen covers the whole box.
+    paint(detail::rect_spans(Left, Top, Right, Bottom, sw, sh), FPen.Color());
+    return;
+  }
+  f = {near(f.Left, sw), near(f.Top, sh), near(f.Right, sw), near(f.Bottom, sh)};
+  const TPoint corners[] = {point(f.Left, f.Top), point(f.Right - 1, f.Top), point(f.Right - 1, f.Bottom - 1),
+                            point(f.Left, f.Bottom - 1)};
+  detail::WideStroke s(w, sw, sh);
+  s.add_polyline(corners, true);
+  fill_and_stroke(brush_fills() ? detail::rect_spans(f.Left, f.Top, f.Right, f.Bottom, sw, sh) : std::vector<detail::Span>{},
+                  s);
+}
+
 void TCanvas::Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) {
   if (FObserver) emit(detail::CanvasOp::kEllipse, {{X1, Y1}, {X2, Y2}});
-  const detail::EllipseShape shape = detail::ellipse_shape(X1, Y1, X2, Y2, FSurface->Width, FSurface->Height, FPen.Width() / 2 + 1);
-  if (brush_fills())
-    for (const detail::Span& s : shape.Fill) brush_span(s.Y, s.X1, s.X2);
+  if (pen_draws() && wide_pen()) {
+    wide_ellipse(std::min(X1, X2), std::min(Y1, Y2), std::max(X1, X2), std::max(Y1, Y2));
+    return;
+  }
+  const detail::EllipseShape shape = detail::ellipse_shape(X1, Y1, X2, Y2, FSurface->Width, FSurface->Height, 0);
+  if (brush_fills()) brush_spans(shape.Fill);
   if (pen_draws())
-    for (const TPoint& p : shape.Outline) stamp(p.X, p.Y, FPen.Color());
+    for (const TPoint& p : shape.Outline) SetPixels(p.X, p.Y, FPen.Color());
+}
+
+void TCanvas::wide_ellipse(std::int64_t Left, std::int64_t Top, std::int64_t Right, std::int64_t Bottom) {
+  if (Left == Right || Top == Bottom) return;
+  const std::int32_t w = FPen.Width();
+  const std::int32_t sw = FSurface->Width, sh = FSurface->Height;
+  const bool inside = FPen.Style() == TPenStyle::psInsideFrame;
+  const auto to32 = [](std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+  };
+  const Box box{Left, Top, Right, Bottom};
+  const Box f = inside ? inside_frame(box, w) : box;
+  if (inside && f.empty()) {
+    // Too small for the pen: the pen covers the whole ellipse of the box.
+    paint(detail::ellipse_shape(to32(Left), to32(Top), to32(Right), to32(Bottom), sw, sh, 0).Fill, FPen.Color());
+    return;
+  }
+  // The pen follows the outline pixels in drawing order; where there is no
+  // such order (thin and huge boxes) a disc at every outline pixel.
+  const detail::EllipseShape shape =
+      detail::ellipse_shape(to32(f.Left), to32(f.Top), to32(f.Right), to32(f.Bottom), sw, sh, w / 2 + 1);
+  detail::WideStroke s(w, sw, sh);
+  const std::vector<TPoint> path = detail::ellipse_path(to32(f.Left), to32(f.Top), to32(f.Right), to32(f.Bottom));
+  if (!path.empty())
+    s.add_polyline(path, true);
+  else
+    for (const TPoint& p : shape.Outline) s.add_disc(p);
+  fill_and_stroke(brush_fills() ? shape.Fill : std::vector<detail::Span>{}, s);
 }
 
 void TCanvas::Polygon(std::span<const TPoint> Points) {
   if (FObserver) emit(detail::CanvasOp::kPolygon, {Points.begin(), Points.end()});
   if (Points.size() < 2) return;
-  if (brush_fills())
-    for (const detail::Span& s : detail::polygon_spans(Points, FSurface->Width, FSurface->Height))
-      brush_span(s.Y, s.X1, s.X2);
+  const std::vector<detail::Span> fill =
+      brush_fills() ? detail::polygon_spans(Points, FSurface->Width, FSurface->Height) : std::vector<detail::Span>{};
+  if (pen_draws() && wide_pen()) {
+    detail::WideStroke s(FPen.Width(), FSurface->Width, FSurface->Height);
+    s.add_polyline(Points, true);
+    fill_and_stroke(fill, s);
+    return;
+  }
+  brush_spans(fill);
   for (std::size_t i = 0; i < Points.size(); ++i) pen_line(Points[i], Points[(i + 1) % Points.size()]);
 }
 

@@ -11,10 +11,19 @@
 //     rectangle's fill covers x1..x2-2, y1..y2-2, as in GDI);
 //   - Polygon fills with the brush (even-odd rule) and outlines the closed
 //     figure with the pen;
-//   - pens wider than 1 pixel stamp a square of Width pixels centred on each
-//     pixel of the thin line; dashed styles repeat GDI's cosmetic patterns
-//     (dash 18 on 6 off, dot 3/3, dash-dot 9/6/3/6, dash-dot-dot 9/3/3/3/3/3)
-//     counted from the start of each line.
+//   - 1-pixel pens in dashed styles repeat GDI's cosmetic patterns (dash 18
+//     on 6 off, dot 3/3, dash-dot 9/6/3/6, dash-dot-dot 9/3/3/3/3/3) counted
+//     from the start of each line;
+//   - pens wider than 1 pixel draw solid, in every style but psClear, with
+//     round caps and joins (the area widestroke.h describes): a line of
+//     width W covers W rows (or columns) across and ends in discs, even a
+//     line of no length; figures are outlined with the pen centred on their
+//     outline, and the brush fills what the stroke leaves inside;
+//   - psInsideFrame is psSolid, except that Rectangle and Ellipse outline the
+//     box shrunk by Width / 2 at the top and left and (Width - 1) / 2 at the
+//     bottom and right, so the whole stroke lies inside x1..x2-1, y1..y2-1;
+//     a box narrower or lower than the pen is covered by the pen (the
+//     rectangle, or the ellipse's pixels).
 // Text comes from the platform's text backend (FreeType with fontconfig on
 // POSIX, GDI on Windows).
 // Every coordinate is accepted, however large or negative; what falls outside
@@ -85,6 +94,8 @@ class ZYL_API TBrush {
 };
 
 namespace detail {
+struct Span;
+class WideStroke;
 // One drawing call as the canvas received it, with the pen and brush of the
 // moment (for replaying the same calls elsewhere, such as on a GDI device
 // context to compare the rasterization).
@@ -148,11 +159,20 @@ class ZYL_API TCanvas {
 
  private:
   void pen_line(TPoint P, TPoint Q);
-  void stamp(std::int32_t X, std::int32_t Y, TColor Color);
+  // Rectangle and Ellipse with a pen wider than 1, on the sorted box.
+  void wide_rectangle(std::int64_t Left, std::int64_t Top, std::int64_t Right, std::int64_t Bottom);
+  void wide_ellipse(std::int64_t Left, std::int64_t Top, std::int64_t Right, std::int64_t Bottom);
+  // Paints clipped, disjoint spans in Color, or with the brush.
+  void paint(std::span<const detail::Span> Spans, TColor Color);
+  void brush_spans(std::span<const detail::Span> Spans);
+  // Paints a figure drawn with a wide pen: the brush on the pixels of Fill
+  // the stroke leaves, then the stroke, each pixel once.
+  void fill_and_stroke(std::span<const detail::Span> Fill, const detail::WideStroke& Stroke);
   void fill_span(std::int32_t Y, std::int32_t X1, std::int32_t X2, TColor Color);
   // Fills [X1, X2) of row Y (already clipped) with the brush.
   void brush_span(std::int32_t Y, std::int32_t X1, std::int32_t X2);
   bool pen_draws() const noexcept { return FPen.Style() != TPenStyle::psClear; }
+  bool wide_pen() const noexcept { return FPen.Width() > 1; }
   bool brush_fills() const noexcept { return FBrush.Style() != TBrushStyle::bsClear; }
 
   PixelSurface* FSurface;

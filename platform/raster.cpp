@@ -37,8 +37,7 @@ std::int64_t clamp_range(std::int64_t v, std::int64_t lo, std::int64_t hi) { ret
 
 }  // namespace
 
-void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, std::int32_t Margin,
-                 const LineVisitor& Visit) {
+void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, const LineVisitor& Visit) {
   const std::int64_t dx = std::int64_t{Q.X} - P.X;
   const std::int64_t dy = std::int64_t{Q.Y} - P.Y;
   if (dx == 0 && dy == 0) return;
@@ -51,17 +50,17 @@ void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, st
   const std::int64_t minor_inc = (x_major ? dy : dx) > 0 ? 1 : -1;
   const std::int64_t major_start = x_major ? P.X : P.Y;
   const std::int64_t minor_start = x_major ? P.Y : P.X;
-  const std::int64_t major_limit = (x_major ? Width : Height) + Margin;  // visible: [-Margin, limit)
-  const std::int64_t minor_limit = (x_major ? Height : Width) + Margin;
+  const std::int64_t major_limit = x_major ? Width : Height;  // visible: [0, limit)
+  const std::int64_t minor_limit = x_major ? Height : Width;
 
   // The steps whose major coordinate is visible.
   std::int64_t first, last;
   if (major_inc > 0) {
-    first = -Margin - major_start;
+    first = -major_start;
     last = major_limit - 1 - major_start;
   } else {
     first = major_start - (major_limit - 1);
-    last = major_start + Margin;
+    last = major_start;
   }
   first = clamp_range(first, 0, major);
   last = clamp_range(last, -1, major - 1);
@@ -69,7 +68,7 @@ void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, st
     const std::int64_t m = minor_start + minor_inc * minor_offset(static_cast<std::uint64_t>(i),
                                                                   static_cast<std::uint64_t>(minor),
                                                                   static_cast<std::uint64_t>(major), away);
-    if (m < -Margin || m >= minor_limit) continue;
+    if (m < 0 || m >= minor_limit) continue;
     const std::int64_t a = major_start + major_inc * i;
     const auto x = static_cast<std::int32_t>(x_major ? a : m);
     const auto y = static_cast<std::int32_t>(x_major ? m : a);
@@ -257,6 +256,42 @@ EllipseShape ellipse_shape(std::int32_t X1, std::int32_t Y1, std::int32_t X2, st
     add_row(shape, y, a, b, c, d, Width, Height, Margin);
   }
   return shape;
+}
+
+// The walk leaves boxes 1 or 2 pixels wide (or 1 high) without outline.
+constexpr std::int64_t kPathMin = 3;
+
+std::vector<TPoint> ellipse_path(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) {
+  std::vector<TPoint> path;
+  const std::int64_t left = std::min(X1, X2), right = std::max(X1, X2);
+  const std::int64_t top = std::min(Y1, Y2), bottom = std::max(Y1, Y2);
+  const std::int64_t w = right - left, h = bottom - top;
+  if (w > kWalkLimit || h > kWalkLimit) return path;
+  if (w < kPathMin || h < 2) {
+    // Every pixel of so thin a box is outline: round its edge.
+    const auto l = static_cast<std::int32_t>(left), t = static_cast<std::int32_t>(top);
+    const auto r = static_cast<std::int32_t>(right - 1), b = static_cast<std::int32_t>(bottom - 1);
+    return {{l, t}, {l, b}, {r, b}, {r, t}};
+  }
+  const std::vector<Run> runs = quadrant_runs(w, h);
+  const std::int64_t a = w - 1, b = h - 1;
+  const auto add = [&](std::int64_t x, std::int64_t y) {
+    path.push_back({static_cast<std::int32_t>(left + x), static_cast<std::int32_t>(top + y)});
+  };
+  const auto n = static_cast<std::int64_t>(runs.size());
+  // Clockwise on the screen from the middle of the right side, a quadrant
+  // at a time, each the walk or its mirror image run backwards; then the
+  // whole turned round, the order GDI's wide pens follow.
+  for (std::int64_t k = 0; k < n; ++k)
+    for (std::int64_t x = runs[k].hi; x >= runs[k].lo; --x) add(x, h / 2 + k);
+  for (std::int64_t k = n - 1; k >= 0; --k)
+    for (std::int64_t x = runs[k].lo; x <= runs[k].hi; ++x) add(a - x, h / 2 + k);
+  for (std::int64_t k = 0; k < n; ++k)
+    for (std::int64_t x = runs[k].hi; x >= runs[k].lo; --x) add(a - x, b - (h / 2 + k));
+  for (std::int64_t k = n - 1; k >= 0; --k)
+    for (std::int64_t x = runs[k].lo; x <= runs[k].hi; ++x) add(x, b - (h / 2 + k));
+  std::reverse(path.begin(), path.end());
+  return path;
 }
 
 }  // namespace zyl::detail

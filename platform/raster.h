@@ -47,13 +47,10 @@ struct Span {
   std::int32_t X2;
 };
 
-// Visits every visible pixel of the line P-Q (end excluded) with its step
-// index from P (0-based), after clipping to [-Margin, Width + Margin) x
-// [-Margin, Height + Margin) so that a thick pen's stamp reaching into the
-// picture is not lost; the visitor still gets the unclipped position.
+// Visits every pixel of the line P-Q (end excluded) inside [0, Width) x
+// [0, Height) with its step index from P (0-based), which dashed pens count.
 using LineVisitor = std::function<void(std::int64_t Step, std::int32_t X, std::int32_t Y)>;
-void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, std::int32_t Margin,
-                 const LineVisitor& Visit);
+void line_pixels(TPoint P, TPoint Q, std::int32_t Width, std::int32_t Height, const LineVisitor& Visit);
 
 // The visible spans of the even-odd interior of a polygon, clipped.
 std::vector<Span> polygon_spans(std::span<const TPoint> Points, std::int32_t Width, std::int32_t Height);
@@ -68,5 +65,12 @@ struct EllipseShape {
 };
 EllipseShape ellipse_shape(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2, std::int32_t Width,
                            std::int32_t Height, std::int32_t Margin);
+
+// The outline of the ellipse in the box as a closed path for a wide pen:
+// its pixels in drawing order, anticlockwise on the screen, traced by
+// ellipse_shape's walk (which also serves boxes of 3 x 2 and more here).
+// A box under 3 pixels wide or 2 high is all outline: its path runs round
+// the box's edge pixels (corners only). Empty for boxes over 65536 pixels.
+std::vector<TPoint> ellipse_path(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2);
 
 }  // namespace zyl::detail

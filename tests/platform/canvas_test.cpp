@@ -255,9 +255,11 @@ TEST(Canvas, PenStylesAndWidths) {
   wide.c().Pen().SetWidth(3);
   wide.c().MoveTo(1, 2);
   wide.c().LineTo(5, 2);
-  EXPECT_EQ(pixel_art(wide.c(), 0, 0, 7, 5, kInk), (Art{".......", "######.", "######.", "######.", "......."}));
+  EXPECT_EQ(pixel_art(wide.c(), 0, 0, 7, 5, kInk), (Art{".......", ".#####.", "#######", ".#####.", "......."}));
   wide.c().Pen().SetWidth(-4);
   EXPECT_EQ(wide.c().Pen().Width(), 1);
+  wide.c().Pen().SetWidth(5000);
+  EXPECT_EQ(wide.c().Pen().Width(), TPen::kMaxPenWidth);
 }
 
 }  // namespace

@@ -3,23 +3,7 @@
 
 namespace zyl::detail {
 
-void ByteReader::commit() noexcept {
-  if (FWindowed && FCur != FBegin) FStream.advance_window(static_cast<std::size_t>(FCur - FBegin));
-  FBegin = FCur;
-}
-
-bool ByteReader::refill() {
-  commit();
-  FBegin = FCur = FEnd = nullptr;
-  FWindowed = false;
-  const std::span<const std::uint8_t> w = FStream.read_window();
-  if (!w.empty()) {
-    FWindowed = true;
-    FBegin = FCur = w.data();
-    FEnd = w.data() + w.size();
-    return true;
-  }
-  // No window (or its end): Read decides, one byte at a time.
+bool ByteReader::read_one() {
   if (FStream.Read(&FOne, 1) != 1) return false;
   FBegin = FCur = &FOne;
   FEnd = &FOne + 1;

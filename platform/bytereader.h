@@ -55,11 +55,29 @@ class ZYL_API ByteReader {
   // Consumes n bytes of window() (n <= window().size()).
   void skip(std::size_t n) noexcept { FCur += n; }
   // Commits what was consumed and fetches more bytes; false at the end.
-  bool refill();
+  bool refill() {
+    commit();
+    FBegin = FCur = FEnd = nullptr;
+    FWindowed = false;
+    const std::span<const std::uint8_t> w = FStream.read_window();
+    if (!w.empty()) {
+      FWindowed = true;
+      FBegin = FCur = w.data();
+      FEnd = w.data() + w.size();
+      return true;
+    }
+    return read_one();
+  }
   // Moves the stream's position behind the last byte consumed.
-  void commit() noexcept;
+  void commit() noexcept {
+    if (FWindowed && FCur != FBegin) FStream.advance_window(static_cast<std::size_t>(FCur - FBegin));
+    FBegin = FCur;
+  }
 
  private:
+  // No window (or its end): Read decides, one byte at a time.
+  bool read_one();
+
   TStream& FStream;
   const std::uint8_t* FBegin = nullptr;  // start of the current window
   const std::uint8_t* FCur = nullptr;

@@ -1,6 +1,7 @@
 // Library: zyl / Package: ZYL_streams / Module: linereader
 #include "ZYL_streams/detail/linereader.h"
 
+#include <algorithm>
 #include <span>
 
 #include "platform/bytereader.h"
@@ -82,6 +83,19 @@ zyl::String read_line_text(zyl::TStream& Stream, std::int32_t Mode, bool& Eos) {
   // Most lines lie whole in the stream's window: one search, and one
   // widening of exactly the bytes kept.
   const Window w = reader.window();
+  if (Mode == 0) {
+    // LF-ended ASCII lines (the common case) are found and widened in one
+    // pass into a reused buffer, then copied out at their exact size. Lines
+    // longer than the buffer's bound take the general path below.
+    constexpr std::size_t kOnePassBytes = 4096;
+    thread_local zyl::String widened;
+    const std::size_t n =
+        zyl::detail::widen_ascii_until(w.data(), std::min(w.size(), kOnePassBytes), 10, widened, 0);
+    if (n != zyl::detail::kNoStop) {
+      reader.skip(n + 1);
+      return zyl::String(widened.data(), without_line_end(w.data(), n + 1));
+    }
+  }
   const std::size_t end = find_line_end(w, Mode, 0);
   if (end != kNone) {
     reader.skip(end + 1);

@@ -50,13 +50,18 @@ std::size_t widen_ascii_until(const std::uint8_t* Bytes, std::size_t Count, std:
 #if defined(__SSE2__)
   const __m128i zero = _mm_setzero_si128();
   const __m128i stop = _mm_set1_epi8(static_cast<char>(Stop));
+  Char* out = Out.data() + At;
+  std::size_t room = Out.size() > At ? Out.size() - At : 0;
   for (std::size_t i = 0; i + 16 <= Count; i += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Bytes + i));
     if (_mm_movemask_epi8(v) != 0) return kNoStop;
-    if (Out.size() < At + i + 16) Out.resize(std::max(At + i + 16, Out.size() * 2));
-    Char* out = Out.data() + At + i;
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(v, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(v, zero));
+    if (room < i + 16) {
+      Out.resize(std::max(At + i + 16, Out.size() * 2));
+      out = Out.data() + At;
+      room = Out.size() - At;
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(v, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(v, zero));
     const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(v, stop));
     if (found != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found)));
   }

@@ -74,6 +74,42 @@ zyl::TMemoryStream memory_stream(std::span<const std::uint8_t> data) {
 
 void sizes(benchmark::internal::Benchmark* b) { b->Arg(1)->Arg(64)->Arg(1024)->Arg(16384)->Arg(kBig); }
 
+using StreamEncoder = void (*)(zyl::TStream&, zyl::TStream&, bool);
+using StreamDecoder = std::int32_t (*)(zyl::TStream&, zyl::TStream&);
+
+// Encodes the input over and over into one memory stream, which a first
+// untimed run has sized; returns the encoded text.
+zyl::TMemoryStream encode_runs(benchmark::State& state, StreamEncoder encode) {
+  zyl::TMemoryStream src = memory_stream(input(state));
+  zyl::TMemoryStream dst;
+  encode(src, dst, true);
+  for (auto _ : state) {
+    src.SetPosition(0);
+    dst.SetPosition(0);
+    encode(src, dst, true);
+  }
+  set_bytes(state);
+  return dst;
+}
+
+// Decodes the encoded input over and over into one memory stream, which a
+// first untimed run has sized, and checks that the input came back.
+void decode_runs(benchmark::State& state, StreamEncoder encode, StreamDecoder decode) {
+  zyl::TMemoryStream plain = memory_stream(input(state));
+  zyl::TMemoryStream src, dst;
+  encode(plain, src, true);
+  src.SetPosition(0);
+  (void)decode(src, dst);
+  for (auto _ : state) {
+    src.SetPosition(0);
+    dst.SetPosition(0);
+    if (decode(src, dst) != 0) throw std::runtime_error("decode failed");
+  }
+  set_bytes(state);
+  if (dst.Position() != state.range(0) || !std::equal(input(state).begin(), input(state).end(), dst.Memory()))
+    throw std::runtime_error("round trip differs");
+}
+
 // ---- CRC-32 --------------------------------------------------------------
 
 void BM_CRC32ofBuffer(benchmark::State& state) {
@@ -241,35 +277,13 @@ BENCHMARK(BM_SHA1FromFile)->Arg(kBig);
 // ---- Base64 --------------------------------------------------------------
 
 void BM_EncodeBase64(benchmark::State& state) {
-  zyl::TMemoryStream src = memory_stream(input(state));
-  zyl::TMemoryStream dst;
-  EncodeBase64(src, dst, true);  // sizes the target once, outside the timing
-  for (auto _ : state) {
-    src.SetPosition(0);
-    dst.SetPosition(0);
-    EncodeBase64(src, dst, true);
-  }
-  set_bytes(state);
+  zyl::TMemoryStream dst = encode_runs(state, &EncodeBase64);
   const auto n = static_cast<std::int64_t>(input(state).size());
   if (dst.Position() != (n + 44) / 45 * 2 + (n + 2) / 3 * 4) throw std::runtime_error("unexpected output size");
 }
 BENCHMARK(BM_EncodeBase64)->Apply(sizes);
 
-void BM_DecodeBase64(benchmark::State& state) {
-  zyl::TMemoryStream plain = memory_stream(input(state));
-  zyl::TMemoryStream src, dst;
-  EncodeBase64(plain, src, true);
-  src.SetPosition(0);
-  (void)DecodeBase64(src, dst);  // sizes the target once, outside the timing
-  for (auto _ : state) {
-    src.SetPosition(0);
-    dst.SetPosition(0);
-    if (DecodeBase64(src, dst) != 0) throw std::runtime_error("decode failed");
-  }
-  set_bytes(state);
-  if (dst.Position() != state.range(0) || !std::equal(input(state).begin(), input(state).end(), dst.Memory()))
-    throw std::runtime_error("round trip differs");
-}
+void BM_DecodeBase64(benchmark::State& state) { decode_runs(state, &EncodeBase64, &DecodeBase64); }
 BENCHMARK(BM_DecodeBase64)->Apply(sizes);
 
 #ifdef ZYL_BENCH_HAVE_OPENSSL
@@ -294,34 +308,10 @@ BENCHMARK(BM_OpenSSL_DecodeBlock)->Apply(sizes);
 
 // ---- ASCII85 -------------------------------------------------------------
 
-void BM_EncodeASCII85(benchmark::State& state) {
-  zyl::TMemoryStream src = memory_stream(input(state));
-  zyl::TMemoryStream dst;
-  EncodeASCII85(src, dst, true);  // sizes the target once, outside the timing
-  for (auto _ : state) {
-    src.SetPosition(0);
-    dst.SetPosition(0);
-    EncodeASCII85(src, dst, true);
-  }
-  set_bytes(state);
-}
+void BM_EncodeASCII85(benchmark::State& state) { encode_runs(state, &EncodeASCII85); }
 BENCHMARK(BM_EncodeASCII85)->Apply(sizes);
 
-void BM_DecodeASCII85(benchmark::State& state) {
-  zyl::TMemoryStream plain = memory_stream(input(state));
-  zyl::TMemoryStream src, dst;
-  EncodeASCII85(plain, src, true);
-  src.SetPosition(0);
-  (void)DecodeASCII85(src, dst);  // sizes the target once, outside the timing
-  for (auto _ : state) {
-    src.SetPosition(0);
-    dst.SetPosition(0);
-    if (DecodeASCII85(src, dst) != 0) throw std::runtime_error("decode failed");
-  }
-  set_bytes(state);
-  if (dst.Position() != state.range(0) || !std::equal(input(state).begin(), input(state).end(), dst.Memory()))
-    throw std::runtime_error("round trip differs");
-}
+void BM_DecodeASCII85(benchmark::State& state) { decode_runs(state, &EncodeASCII85, &DecodeASCII85); }
 BENCHMARK(BM_DecodeASCII85)->Apply(sizes);
 
 }  // namespace

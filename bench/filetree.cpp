@@ -7,22 +7,18 @@
 //   CopyFileTree (10,000 files)  >= 0.5 x cp -r
 //   CountFiles (recursive)       >= 0.5 x find -type f | wc -l
 //   DelDirTree                   >= 0.5 x rm -rf
-#include <benchmark/benchmark.h>
-
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <random>
 #include <stdexcept>
 #include <string>
 
-#include "zyl.h"
+#include "bench_support.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using namespace zyl_bench;
 
 constexpr std::uintmax_t kBigBytes = 1ull << 30;
 constexpr int kTreeDirs = 100;
@@ -36,15 +32,6 @@ fs::path big_file() { return work() / "big.bin"; }
 fs::path big_copy() { return work() / "big.copy"; }
 fs::path tree() { return work() / "tree"; }
 fs::path tree_copy() { return work() / "tree.copy"; }
-
-zyl::String name_of(const fs::path& p) { return zyl::from_utf8(p.string()); }
-std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
-
-void write_file(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + p.string());
-}
 
 void setup() {
   static bool done = false;
@@ -69,10 +56,7 @@ void setup() {
         write_file(dir / ("f" + std::to_string(f) + ".dat"), std::string(rng() % (16 * 1024 + 1), 'x'));
     }
   }
-  std::ifstream in(big_file(), std::ios::binary);  // into the page cache
-  std::vector<char> buf(1 << 20);
-  while (in.read(buf.data(), static_cast<std::streamsize>(buf.size())) || in.gcount() > 0) {
-  }
+  warm(big_file());
   done = true;
 }
 
@@ -86,29 +70,10 @@ std::map<std::string, double>& seconds_per_run() {
 template <class P, class F>
 void measure(benchmark::State& state, const std::string& name, P&& Prepare, F&& Body) {
   setup();
-  double seconds = 0;
-  std::int64_t result = 0;
-  for (auto _ : state) {
-    Prepare();
-    const auto t0 = std::chrono::steady_clock::now();
-    result = Body();
-    const std::chrono::duration<double> dt = std::chrono::steady_clock::now() - t0;
-    seconds += dt.count();
-    state.SetIterationTime(dt.count());
-  }
-  if (result <= 0) state.SkipWithError("no result");
-  state.counters["result"] = static_cast<double>(result);
-  seconds_per_run()[name] = seconds / static_cast<double>(state.iterations());
-}
-
-// Runs a shell command; returns the first number it prints (1 when it
-// prints none but succeeds), 0 on failure.
-std::int64_t run(const std::string& cmd) {
-  std::FILE* p = ::popen(cmd.c_str(), "r");
-  if (p == nullptr) return 0;
-  long long n = 1;
-  if (std::fscanf(p, "%lld", &n) != 1) n = 1;
-  return ::pclose(p) == 0 ? n : 0;
+  const Timed t = time_runs(state, Prepare, Body);
+  if (t.result <= 0) state.SkipWithError("no result");
+  state.counters["result"] = static_cast<double>(t.result);
+  seconds_per_run()[name] = t.seconds / static_cast<double>(state.iterations());
 }
 
 // Each timed run starts with nothing left for the disk to write, so one
@@ -177,14 +142,14 @@ void BM_DelDirTree(benchmark::State& state) {
           [] { return zyl::DelDirTree(name_of(tree_copy())).empty() ? tree_copy_gone() : 0; });
 }
 
-BENCHMARK(BM_cp)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FileCopyFeedBk)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_cp_r)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CopyFileTree)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_cp)->Apply(three_timed_runs);
+BENCHMARK(BM_FileCopyFeedBk)->Apply(three_timed_runs);
+BENCHMARK(BM_cp_r)->Apply(three_timed_runs);
+BENCHMARK(BM_CopyFileTree)->Apply(three_timed_runs);
 BENCHMARK(BM_find_wc)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CountFiles)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_rm_rf)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DelDirTree)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_rm_rf)->Apply(three_timed_runs);
+BENCHMARK(BM_DelDirTree)->Apply(three_timed_runs);
 
 void print_ratios() {
   auto& s = seconds_per_run();
@@ -203,13 +168,9 @@ void print_ratios() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  print_ratios();
+  const int status = zyl_bench::run_benchmarks(argc, argv, print_ratios);
   std::error_code ec;
-  fs::remove(big_copy(), ec);
-  fs::remove_all(tree_copy(), ec);
-  return 0;
+  zyl_bench::fs::remove(big_copy(), ec);
+  zyl_bench::fs::remove_all(tree_copy(), ec);
+  return status;
 }

@@ -3,54 +3,30 @@
 // with 100,000 tags and a trivial handler (goal: at least 200 MB/s of
 // template text, linear in the template). "copy" is the floor any
 // conversion pays: one copy of the text.
-#include <benchmark/benchmark.h>
-
-#include <random>
-
 #include "ZYL_htmlsupport/htmlentities.h"
 #include "ZYL_htmlsupport/htmlproducer.h"
 #include "ZYL_htmlsupport/htmltext.h"
 #include "ZYL_htmlsupport/urlcoding.h"
+#include "bench_text.h"
 
 namespace {
 
 using zyl::String;
 using namespace ZYL_htmlsupport;
-
-constexpr std::int64_t kMaxChars = 1 << 20;
+using namespace zyl_bench;
 
 // HTML-like text: words, ordinary tags, and every `every` characters
 // (roughly) the marker.
 String make_text(std::int64_t size, std::int64_t every, const String& marker) {
-  std::mt19937 rng(11);
-  String s;
-  s.reserve(static_cast<std::size_t>(size) + 64);
-  std::int64_t next_marker = every;
-  while (static_cast<std::int64_t>(s.size()) < size) {
-    if (every > 0 && static_cast<std::int64_t>(s.size()) >= next_marker) {
-      s += marker;
-      next_marker += every;
-      continue;
-    }
-    if (rng() % 8 == 0) {
-      s += rng() % 2 ? u"<p class=\"x\">" : u"</p>\r\n";
-      continue;
-    }
-    const unsigned len = 1 + rng() % 9;
-    for (unsigned i = 0; i < len; ++i) s += static_cast<zyl::Char>(u'a' + rng() % 26);
-    s += u' ';
-  }
-  s.resize(static_cast<std::size_t>(size));
-  return s;
+  return zyl_bench::make_text(size, every, marker, 11, true);
 }
 
-void set_throughput(benchmark::State& state, std::int64_t chars) {
-  state.SetBytesProcessed(state.iterations() * chars * static_cast<std::int64_t>(sizeof(zyl::Char)));
+// Bytes per second, and characters per second as a counter of its own.
+void set_char_throughput(benchmark::State& state, std::int64_t chars) {
+  set_throughput(state, chars);
   state.counters["chars/s"] = benchmark::Counter(static_cast<double>(state.iterations() * chars),
                                                  benchmark::Counter::kIsRate);
 }
-
-void sizes(benchmark::internal::Benchmark* b) { b->RangeMultiplier(8)->Range(16, kMaxChars); }
 
 // One tag every 100 characters: 100,000 tags in 10 Mi characters.
 void BM_Convert(benchmark::State& state) {
@@ -67,7 +43,7 @@ void BM_Convert(benchmark::State& state) {
   if (p.ConvertedHTML().find(u"<#") != String::npos || (state.range(0) >= 1000 && per_run < state.range(0) / 120))
     state.SkipWithError("tags left unconverted");
   state.counters["tags"] = static_cast<double>(per_run);
-  set_throughput(state, state.range(0));
+  set_char_throughput(state, state.range(0));
 }
 BENCHMARK(BM_Convert)->Apply(sizes)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
 
@@ -77,7 +53,7 @@ void BM_CopyTemplate(benchmark::State& state) {
     String copy = tmpl;
     benchmark::DoNotOptimize(copy.data());
   }
-  set_throughput(state, state.range(0));
+  set_char_throughput(state, state.range(0));
 }
 BENCHMARK(BM_CopyTemplate)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
 
@@ -89,7 +65,7 @@ void BM_MakeStringHTMLCompatible(benchmark::State& state) {
     benchmark::DoNotOptimize(out.data());
   }
   if (ResolveHTMLEntities(out) != text) state.SkipWithError("round trip failed");
-  set_throughput(state, state.range(0));
+  set_char_throughput(state, state.range(0));
 }
 BENCHMARK(BM_MakeStringHTMLCompatible)->Apply(sizes);
 
@@ -101,7 +77,7 @@ void BM_ResolveHTMLEntities(benchmark::State& state) {
     benchmark::DoNotOptimize(out.data());
   }
   if (state.range(0) >= 1000 && out.find(u"&lt;") != String::npos) state.SkipWithError("references left");
-  set_throughput(state, state.range(0));
+  set_char_throughput(state, state.range(0));
 }
 BENCHMARK(BM_ResolveHTMLEntities)->Apply(sizes);
 
@@ -113,7 +89,7 @@ void BM_URLDecode(benchmark::State& state) {
     benchmark::DoNotOptimize(out.data());
   }
   if (out.find(u'%') != String::npos) state.SkipWithError("escapes left");
-  set_throughput(state, static_cast<std::int64_t>(text.size()));
+  set_char_throughput(state, static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_URLDecode)->Apply(sizes);
 
@@ -125,7 +101,7 @@ void BM_ConvertHTMLBodyToText(benchmark::State& state) {
     benchmark::DoNotOptimize(out.data());
   }
   if (out.find(u'<') != String::npos && state.range(0) >= 1000) state.SkipWithError("tags left in the text");
-  set_throughput(state, static_cast<std::int64_t>(text.size()));
+  set_char_throughput(state, static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ConvertHTMLBodyToText)->Apply(sizes);
 

@@ -7,22 +7,17 @@
 //   TMixedFStream.ReadLn       >= 0.25 x getline
 //   CountLinesInStream         >= 0.5  x wc -l
 //   ScanStreamFPNum            >= 100 MB/s over a file of numbers
-#include <benchmark/benchmark.h>
-
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <map>
 #include <random>
 #include <stdexcept>
 #include <string>
 
-#include "zyl.h"
+#include "bench_support.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using namespace zyl_bench;
 
 constexpr std::uintmax_t kTextBytes = 256ull << 20;
 constexpr std::uintmax_t kNumberBytes = 64ull << 20;
@@ -55,14 +50,6 @@ void generate(const fs::path& p, std::uintmax_t Bytes, F&& Line) {
   if (!out) throw std::runtime_error("cannot write " + p.string());
 }
 
-// Reads a file once so that it is in the page cache.
-void warm(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::vector<char> buf(1 << 20);
-  while (in.read(buf.data(), static_cast<std::streamsize>(buf.size())) || in.gcount() > 0) {
-  }
-}
-
 void setup_files() {
   static bool done = false;
   if (done) return;
@@ -82,32 +69,13 @@ void setup_files() {
   done = true;
 }
 
-// Throughput of each case in bytes per second, for the closing ratios.
-std::map<std::string, double>& rates() {
-  static std::map<std::string, double> r;
-  return r;
-}
-
-// Runs Body once per iteration, timing it, and records bytes per second.
+// Runs Body (reading `bytes` bytes) once per iteration; Body returns the
+// lines it read.
 template <class F>
 void measure(benchmark::State& state, const std::string& name, std::uintmax_t bytes, F&& Body) {
   setup_files();
-  double seconds = 0;
-  std::int64_t lines = 0;
-  for (auto _ : state) {
-    const auto t0 = std::chrono::steady_clock::now();
-    lines = Body();
-    const std::chrono::duration<double> dt = std::chrono::steady_clock::now() - t0;
-    seconds += dt.count();
-    state.SetIterationTime(dt.count());
-  }
-  if (lines <= 0) state.SkipWithError("nothing was read");
-  state.SetBytesProcessed(static_cast<std::int64_t>(bytes) * state.iterations());
-  state.counters["lines"] = static_cast<double>(lines);
-  rates()[name] = static_cast<double>(bytes) * static_cast<double>(state.iterations()) / seconds;
+  measure_rate(state, name, bytes, "lines", Body);
 }
-
-zyl::String name_of(const fs::path& p) { return zyl::from_utf8(p.string()); }
 
 void BM_getline_ifstream(benchmark::State& state) {
   measure(state, "getline", kTextBytes, [] {
@@ -120,15 +88,7 @@ void BM_getline_ifstream(benchmark::State& state) {
 }
 
 void BM_wc_l(benchmark::State& state) {
-  measure(state, "wc -l", kTextBytes, [] {
-    const std::string cmd = "wc -l < '" + text_file().string() + "'";
-    std::FILE* p = ::popen(cmd.c_str(), "r");
-    if (p == nullptr) return std::int64_t{0};
-    long long n = 0;
-    if (std::fscanf(p, "%lld", &n) != 1) n = 0;
-    ::pclose(p);
-    return static_cast<std::int64_t>(n);
-  });
+  measure(state, "wc -l", kTextBytes, [] { return run("wc -l < " + quoted(text_file())); });
 }
 
 void BM_TextFile_ReadLn(benchmark::State& state) {
@@ -229,23 +189,20 @@ void BM_ReadLnStream_Memory(benchmark::State& state) {
   state.SetBytesProcessed(m.Size() * state.iterations());
 }
 
-BENCHMARK(BM_getline_ifstream)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_wc_l)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TextFile_ReadLn)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TextFile_ReadLn_into)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadLnStream)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MixedFStream_ReadLn)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CountLinesInStream)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ScanStreamFPNum)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FileStream_OneByteReads)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_getline_ifstream)->Apply(three_timed_runs);
+BENCHMARK(BM_wc_l)->Apply(three_timed_runs);
+BENCHMARK(BM_TextFile_ReadLn)->Apply(three_timed_runs);
+BENCHMARK(BM_TextFile_ReadLn_into)->Apply(three_timed_runs);
+BENCHMARK(BM_ReadLnStream)->Apply(three_timed_runs);
+BENCHMARK(BM_MixedFStream_ReadLn)->Apply(three_timed_runs);
+BENCHMARK(BM_CountLinesInStream)->Apply(three_timed_runs);
+BENCHMARK(BM_ScanStreamFPNum)->Apply(three_timed_runs);
+BENCHMARK(BM_FileStream_OneByteReads)->Apply(three_timed_runs);
 BENCHMARK(BM_ReadLnStream_Memory)->RangeMultiplier(8)->Range(1, 1 << 14)->Unit(benchmark::kMicrosecond);
 
 void print_ratios() {
   auto& r = rates();
-  auto ratio = [&](const char* a, const char* b, double goal) {
-    if (!r.count(a) || !r.count(b)) return;
-    std::printf("%-28s %8.0f MB/s = %5.2f x %-8s (goal %.2f)\n", a, r[a] / 1e6, r[a] / r[b], b, goal);
-  };
+  auto ratio = [](const char* a, const char* b, double goal) { print_rate_ratio(a, b, goal, 28, 8); };
   std::printf("\nRatios in this run:\n");
   ratio("TextFile.ReadLn", "getline", 1.0);
   ratio("TextFile.ReadLn(line)", "getline", 1.0);
@@ -257,11 +214,4 @@ void print_ratios() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  print_ratios();
-  return 0;
-}
+int main(int argc, char** argv) { return zyl_bench::run_benchmarks(argc, argv, print_ratios); }

@@ -2,50 +2,25 @@
 // 16 characters to 1 Mi characters (2 MiB of UTF-16). Every function must
 // stay linear: on the largest text, ReplaceStringInString makes about
 // 100,000 replacements and Tokenize splits into 1000 tokens.
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
-#include <random>
 
 #include "platform/casemap.h"
 #include "ZYL_stringl/lines.h"
 #include "ZYL_stringl/replace.h"
 #include "ZYL_stringl/search.h"
 #include "ZYL_stringl/tokenize.h"
+#include "bench_text.h"
 
 namespace {
 
 using zyl::String;
 using namespace ZYL_stringl;
+using namespace zyl_bench;
 
-constexpr std::int64_t kMaxChars = 1 << 20;
-
-// Lower-case words of 1..9 letters separated by blanks; every `every`
-// characters (roughly) the marker is inserted instead of a word.
+// Plain words, the marker every `every` characters (roughly).
 String make_text(std::int64_t size, std::int64_t every, const String& marker) {
-  std::mt19937 rng(7);
-  String s;
-  s.reserve(static_cast<std::size_t>(size) + 16);
-  std::int64_t next_marker = every;
-  while (static_cast<std::int64_t>(s.size()) < size) {
-    if (every > 0 && static_cast<std::int64_t>(s.size()) >= next_marker) {
-      s += marker;
-      next_marker += every;
-      continue;
-    }
-    const unsigned len = 1 + rng() % 9;
-    for (unsigned i = 0; i < len; ++i) s += static_cast<zyl::Char>(u'a' + rng() % 26);
-    s += u' ';
-  }
-  s.resize(static_cast<std::size_t>(size));
-  return s;
+  return zyl_bench::make_text(size, every, marker, 7, false);
 }
-
-void set_throughput(benchmark::State& state, std::int64_t chars) {
-  state.SetBytesProcessed(state.iterations() * chars * static_cast<std::int64_t>(sizeof(zyl::Char)));
-}
-
-void sizes(benchmark::internal::Benchmark* b) { b->RangeMultiplier(8)->Range(16, kMaxChars); }
 
 void BM_NumberedPos(benchmark::State& state, bool ignore_case) {
   const String text = make_text(state.range(0), 100, u"XyZ ");

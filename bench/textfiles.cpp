@@ -9,22 +9,15 @@
 //   FindFirstMatchInTextFile    >= 0.5 x grep -F -m1
 //   EnsureCRLFInFile            >= 0.3 x cp   (also shown beside cp + sync:
 //                                              its save is flushed to the disk)
-#include <benchmark/benchmark.h>
-
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <map>
 #include <random>
-#include <stdexcept>
 #include <string>
 
-#include "zyl.h"
+#include "bench_support.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using namespace zyl_bench;
 
 constexpr std::uintmax_t kTextBytes = 256ull << 20;
 constexpr const char* kNeedle = "needle-in-the-last-line";
@@ -37,8 +30,6 @@ const fs::path& copy_file() {
   static const fs::path p = fs::temp_directory_path() / "zyl-bench-textfiles-copy.txt";
   return p;
 }
-
-zyl::String name_of(const fs::path& p) { return zyl::from_utf8(p.string()); }
 
 void setup_file() {
   static bool done = false;
@@ -57,53 +48,19 @@ void setup_file() {
     }
     text.resize(kTextBytes - last.size());
     text += last;
-    std::ofstream out(text_file(), std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!out) throw std::runtime_error("cannot write " + text_file().string());
+    write_file(text_file(), text);
   }
-  std::ifstream in(text_file(), std::ios::binary);  // into the page cache
-  std::vector<char> buf(1 << 20);
-  while (in.read(buf.data(), static_cast<std::streamsize>(buf.size())) || in.gcount() > 0) {
-  }
+  warm(text_file());
   done = true;
 }
 
-std::map<std::string, double>& rates() {
-  static std::map<std::string, double> r;
-  return r;
-}
-
-// Runs Body once per iteration, timing it; Body returns a result that must
-// be positive (lines counted, position found, bytes written).
+// Runs Body once per iteration over the whole text; Body returns a result
+// that must be positive (lines counted, position found, bytes written).
 template <class F>
 void measure(benchmark::State& state, const std::string& name, F&& Body) {
   setup_file();
-  double seconds = 0;
-  std::int64_t result = 0;
-  for (auto _ : state) {
-    const auto t0 = std::chrono::steady_clock::now();
-    result = Body();
-    const std::chrono::duration<double> dt = std::chrono::steady_clock::now() - t0;
-    seconds += dt.count();
-    state.SetIterationTime(dt.count());
-  }
-  if (result <= 0) state.SkipWithError("no result");
-  state.SetBytesProcessed(static_cast<std::int64_t>(kTextBytes) * state.iterations());
-  state.counters["result"] = static_cast<double>(result);
-  rates()[name] = static_cast<double>(kTextBytes) * static_cast<double>(state.iterations()) / seconds;
+  measure_rate(state, name, kTextBytes, "result", Body);
 }
-
-// Runs a shell command and returns the first number it prints (or 1 when it
-// prints none but succeeds).
-std::int64_t run(const std::string& cmd) {
-  std::FILE* p = ::popen(cmd.c_str(), "r");
-  if (p == nullptr) return 0;
-  long long n = 1;
-  if (std::fscanf(p, "%lld", &n) != 1) n = 1;
-  return ::pclose(p) == 0 ? n : 0;
-}
-
-std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 
 void BM_wc_l(benchmark::State& state) {
   measure(state, "wc -l", [] { return run("wc -l < " + quoted(text_file())); });
@@ -158,22 +115,19 @@ void BM_EnsureCRLFInFile(benchmark::State& state) {
   });
 }
 
-BENCHMARK(BM_wc_l)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CountLinesInTextFile)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadLastNLinesOfTextFile)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_grep_F_m1)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DetectStringInFile)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FindFirstMatchInTextFile)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_cp)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_cp_sync)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EnsureCRLFInFile)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_wc_l)->Apply(three_timed_runs);
+BENCHMARK(BM_CountLinesInTextFile)->Apply(three_timed_runs);
+BENCHMARK(BM_ReadLastNLinesOfTextFile)->Apply(three_timed_runs);
+BENCHMARK(BM_grep_F_m1)->Apply(three_timed_runs);
+BENCHMARK(BM_DetectStringInFile)->Apply(three_timed_runs);
+BENCHMARK(BM_FindFirstMatchInTextFile)->Apply(three_timed_runs);
+BENCHMARK(BM_cp)->Apply(three_timed_runs);
+BENCHMARK(BM_cp_sync)->Apply(three_timed_runs);
+BENCHMARK(BM_EnsureCRLFInFile)->Apply(three_timed_runs);
 
 void print_ratios() {
   auto& r = rates();
-  auto ratio = [&](const char* a, const char* b, double goal) {
-    if (!r.count(a) || !r.count(b)) return;
-    std::printf("%-26s %8.0f MB/s = %5.2f x %-12s (goal %.2f)\n", a, r[a] / 1e6, r[a] / r[b], b, goal);
-  };
+  auto ratio = [](const char* a, const char* b, double goal) { print_rate_ratio(a, b, goal, 26, 12); };
   std::printf("\nRatios in this run:\n");
   ratio("CountLinesInTextFile", "wc -l", 0.5);
   ratio("ReadLastNLinesOfTextFile", "wc -l", 0.5);
@@ -188,12 +142,8 @@ void print_ratios() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  print_ratios();
+  const int status = zyl_bench::run_benchmarks(argc, argv, print_ratios);
   std::error_code ec;
-  fs::remove(copy_file(), ec);
-  return 0;
+  zyl_bench::fs::remove(copy_file(), ec);
+  return status;
 }

@@ -3,35 +3,16 @@
 // character. The input's bytes also go through EncodeASCII85 and back, with
 // and without line breaks. A memory stream is left just behind the end
 // marker, and a stream without a window (short reads) decodes the same.
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "ZYL_dstruct/ascii85.h"
 #include "platform/memorystream.h"
+#include "stream_codec_fuzz.h"
 
 namespace {
-
-// A stream without a memory window that hands out a few bytes per Read.
-class TrickleStream : public zyl::TStream {
- public:
-  TrickleStream(const std::uint8_t* d, std::size_t n, std::size_t step) : FData(d), FSize(n), FStep(step) {}
-  std::int32_t Read(void* Buffer, std::int32_t Count) override {
-    const std::size_t k = std::min({static_cast<std::size_t>(std::max(Count, 0)), FStep, FSize - FPos});
-    std::memcpy(Buffer, FData + FPos, k);
-    FPos += k;
-    return static_cast<std::int32_t>(k);
-  }
-  std::int32_t Write(const void*, std::int32_t) override { return 0; }
-  std::int64_t Seek(std::int64_t, zyl::TSeekOrigin) override { return static_cast<std::int64_t>(FPos); }
-
- private:
-  const std::uint8_t* FData;
-  std::size_t FSize, FStep, FPos = 0;
-};
 
 int reference_decode(const std::uint8_t* p, std::size_t n, std::string& out, std::size_t& stop) {
   int result = 0;
@@ -75,18 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   if (src.Position() != static_cast<std::int64_t>(stop)) std::abort();  // just behind the end marker
 
-  // The same through a stream that has no window and gives short reads.
-  TrickleStream trickle(data, size, 1 + (size > 0 ? data[0] % 61 : 0));
-  zyl::TBytesStream trickled;
-  if (ZYL_dstruct::DecodeASCII85(trickle, trickled) != r || trickled.Bytes() != dst.Bytes()) std::abort();
-
-  for (bool breaks : {false, true}) {
-    zyl::TBytesStream plain(std::vector<std::uint8_t>(data, data + size)), coded;
-    ZYL_dstruct::EncodeASCII85(plain, coded, breaks);
-    coded.SetPosition(0);
-    zyl::TBytesStream back;
-    if (ZYL_dstruct::DecodeASCII85(coded, back) != 0 || back.Bytes() != std::vector<std::uint8_t>(data, data + size))
-      std::abort();
-  }
+  check_trickled_decode(&ZYL_dstruct::DecodeASCII85, data, size, r, dst.Bytes());
+  check_round_trip(&ZYL_dstruct::EncodeASCII85, &ZYL_dstruct::DecodeASCII85, data, size);
   return 0;
 }

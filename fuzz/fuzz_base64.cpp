@@ -3,35 +3,16 @@
 // characters. The input's bytes also go through EncodeBase64 and back, with
 // and without line breaks, and a stream without a memory window (short reads)
 // must decode exactly as a memory stream does.
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "ZYL_dstruct/base64.h"
 #include "platform/memorystream.h"
+#include "stream_codec_fuzz.h"
 
 namespace {
-
-// A stream without a memory window that hands out a few bytes per Read.
-class TrickleStream : public zyl::TStream {
- public:
-  TrickleStream(const std::uint8_t* d, std::size_t n, std::size_t step) : FData(d), FSize(n), FStep(step) {}
-  std::int32_t Read(void* Buffer, std::int32_t Count) override {
-    const std::size_t k = std::min({static_cast<std::size_t>(std::max(Count, 0)), FStep, FSize - FPos});
-    std::memcpy(Buffer, FData + FPos, k);
-    FPos += k;
-    return static_cast<std::int32_t>(k);
-  }
-  std::int32_t Write(const void*, std::int32_t) override { return 0; }
-  std::int64_t Seek(std::int64_t, zyl::TSeekOrigin) override { return static_cast<std::int64_t>(FPos); }
-
- private:
-  const std::uint8_t* FData;
-  std::size_t FSize, FStep, FPos = 0;
-};
 
 int digit(std::uint8_t c) {
   if (c >= 'A' && c <= 'Z') return c - 'A';
@@ -78,19 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int want_r = reference_decode(data, size, want);
   if (r != want_r || out != want || out.size() > size / 4 * 3) std::abort();
 
-  // The same through a stream that has no window and gives short reads.
-  TrickleStream trickle(data, size, 1 + (size > 0 ? data[0] % 61 : 0));
-  zyl::TBytesStream trickled;
-  if (ZYL_dstruct::DecodeBase64(trickle, trickled) != r || std::string(trickled.Bytes().begin(), trickled.Bytes().end()) != out)
-    std::abort();
-
-  for (bool breaks : {false, true}) {
-    zyl::TBytesStream src(std::vector<std::uint8_t>(data, data + size)), coded;
-    ZYL_dstruct::EncodeBase64(src, coded, breaks);
-    coded.SetPosition(0);
-    zyl::TBytesStream back;
-    if (ZYL_dstruct::DecodeBase64(coded, back) != 0 || back.Bytes() != std::vector<std::uint8_t>(data, data + size))
-      std::abort();
-  }
+  check_trickled_decode(&ZYL_dstruct::DecodeBase64, data, size, r, std::vector<std::uint8_t>(out.begin(), out.end()));
+  check_round_trip(&ZYL_dstruct::EncodeBase64, &ZYL_dstruct::DecodeBase64, data, size);
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/numtext.h"
+#include "string_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,8 @@ namespace {
 
 using zyl::to_utf8;
 
-struct Case {
-  const char* label;
-  String got;
-  const char16_t* expect;
-};
-
-void check(std::initializer_list<Case> cases) {
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.label);
-    EXPECT_EQ(to_utf8(c.got), to_utf8(c.expect));
-  }
-}
+using test::Case;
+using test::check;
 
 TEST(Strff, FixedWidthsZeroFillAndGrowth) {
   check({

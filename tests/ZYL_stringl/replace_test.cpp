@@ -3,22 +3,13 @@
 #include "ZYL_stringl/casing.h"
 #include "ZYL_stringl/replace.h"
 #include "platform/hoststring.h"
+#include "string_cases.h"
 
 namespace ZYL_stringl {
 namespace {
 
-struct Case {
-  const char* label;
-  String got;
-  String want;
-};
-
-void check(std::initializer_list<Case> cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
-    EXPECT_EQ(zyl::to_utf8(c.got), zyl::to_utf8(c.want));
-  }
-}
+using test::Case;
+using test::check;
 
 TEST(Replace, StringInString) {
   check({

@@ -3,22 +3,13 @@
 #include "ZYL_stringl/pad.h"
 #include "ZYL_stringl/strip.h"
 #include "platform/hoststring.h"
+#include "string_cases.h"
 
 namespace ZYL_stringl {
 namespace {
 
-struct Case {
-  const char* label;
-  String got;
-  String want;
-};
-
-void check(const Case* begin, const Case* end) {
-  for (const Case* c = begin; c != end; ++c) {
-    SCOPED_TRACE(c->label);
-    EXPECT_EQ(zyl::to_utf8(c->got), zyl::to_utf8(c->want));
-  }
-}
+using test::Case;
+using test::check;
 
 TEST(Strip, BlanksAndChars) {
   const Case cases[] = {

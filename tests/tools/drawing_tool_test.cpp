@@ -15,13 +15,6 @@ namespace {
 using platform::PngImage;
 using platform::TPngFormat;
 
-TColor pixel(const PngImage& img, std::uint32_t x, std::uint32_t y) {
-  const std::size_t at = (std::size_t{y} * img.Width + x) * 3;
-  return img.Pixels[at] | img.Pixels[at + 1] << 8 | img.Pixels[at + 2] << 16;
-}
-
-std::string quoted(const String& path) { return "'" + to_utf8(path) + "'"; }
-
 TEST(DrawingTool, MarksSheetShowsEveryMarkMagnified) {
   if (!platform::png_available()) GTEST_SKIP() << "no PNG output in this build";
   TempDir tmp;

@@ -115,4 +115,11 @@ ToolResult run_tool(const std::string& args, const std::string& input, const std
 
 std::string full_device() { return kWindows ? "Z:\\dev\\full" : "/dev/full"; }
 
+std::string quoted(const String& path) { return "'" + to_utf8(path) + "'"; }
+
+TColor pixel(const platform::PngImage& img, std::uint32_t x, std::uint32_t y) {
+  const std::size_t at = (std::size_t{y} * img.Width + x) * 3;
+  return img.Pixels[at] | img.Pixels[at + 1] << 8 | img.Pixels[at + 2] << 16;
+}
+
 }  // namespace zyl::test

@@ -1,7 +1,13 @@
-// Runs the zyl tool as a child process for the tool's tests.
+// Runs the zyl tool as a child process for the tool's tests, and the small
+// helpers those tests share.
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include "platform/events.h"
+#include "platform/hoststring.h"
+#include "platform/png.h"
 
 namespace zyl::test {
 
@@ -19,5 +25,11 @@ ToolResult run_tool(const std::string& args, const std::string& input = "", cons
 // The device whose every write fails for lack of space ("/dev/full"; under
 // Wine the same device through drive Z:).
 std::string full_device();
+
+// A path as one single-quoted word of a run_tool command line.
+std::string quoted(const String& path);
+
+// The colour of pixel (x, y) of an RGB image.
+TColor pixel(const platform::PngImage& img, std::uint32_t x, std::uint32_t y);
 
 }  // namespace zyl::test

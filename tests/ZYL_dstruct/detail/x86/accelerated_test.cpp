@@ -20,16 +20,10 @@
 #include "ZYL_dstruct/detail/x86/sha1_shani.h"
 #include "ZYL_dstruct/sha1.h"
 #include "platform/memorystream.h"
+#include "kernel_test_support.h"
 
 namespace ZYL_dstruct::detail {
 namespace {
-
-template <class Fn>
-struct variant {
-  const char* name;
-  Fn fn;
-  std::uint32_t needs;
-};
 
 const std::vector<variant<crc32_fn>>& crc32_variants() {
   static const std::vector<variant<crc32_fn>> v = {
@@ -76,12 +70,7 @@ placed random_input(std::mt19937& rng, std::size_t n, std::size_t align) {
   return p;
 }
 
-class Accelerated : public ::testing::Test {
- protected:
-  void TearDown() override { disable_cpu_features(0); }
-  const std::uint32_t seed = std::random_device{}();
-  std::mt19937 rng{seed};
-};
+class Accelerated : public KernelTest {};
 
 TEST_F(Accelerated, Crc32VariantsMatchTheByteStep) {
   SCOPED_TRACE("seed " + std::to_string(seed));

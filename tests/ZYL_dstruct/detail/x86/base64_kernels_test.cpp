@@ -15,16 +15,10 @@
 #include "ZYL_dstruct/detail/base64_impl.h"
 #include "ZYL_dstruct/detail/x86/base64_simd.h"
 #include "ZYL_dstruct/detail/x86/cpu_features.h"
+#include "kernel_test_support.h"
 
 namespace ZYL_dstruct::detail {
 namespace {
-
-template <class Fn>
-struct variant {
-  const char* name;
-  Fn fn;
-  std::uint32_t needs;
-};
 
 const std::vector<variant<base64_line_fn>>& line_variants() {
   static const std::vector<variant<base64_line_fn>> v = {
@@ -66,12 +60,8 @@ decoded run_decode(base64_decode_fn fn, const std::string& text, std::size_t ali
   return d;
 }
 
-class Base64Kernels : public ::testing::Test {
+class Base64Kernels : public KernelTest {
  protected:
-  void TearDown() override { disable_cpu_features(0); }
-  const std::uint32_t seed = std::random_device{}();
-  std::mt19937 rng{seed};
-
   std::string digits(std::size_t n) {
     std::string s(n, 'A');
     for (auto& c : s) c = kBase64Alphabet[rng() % 64];

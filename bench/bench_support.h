@@ -88,17 +88,22 @@ inline std::map<std::string, double>& rates() {
   return r;
 }
 
-// Runs Body (over `bytes` bytes) once per iteration and records its rate
-// under `name`. Body returns a count that must be positive, shown as the
-// counter `counter`.
-template <class F>
+// Runs Body (over `bytes` bytes) once per iteration, with Prepare
+// (untimed) before each, and records its rate under `name`. Body returns a
+// count that must be positive, shown as the counter `counter`.
+template <class P, class F>
 void measure_rate(benchmark::State& state, const std::string& name, std::uintmax_t bytes, const std::string& counter,
-                  F&& Body) {
-  const Timed t = time_runs(state, [] {}, Body);
+                  P&& Prepare, F&& Body) {
+  const Timed t = time_runs(state, Prepare, Body);
   if (t.result <= 0) state.SkipWithError(("no " + counter).c_str());
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes) * state.iterations());
   state.counters[counter] = static_cast<double>(t.result);
   rates()[name] = static_cast<double>(bytes) * static_cast<double>(state.iterations()) / t.seconds;
+}
+template <class F>
+void measure_rate(benchmark::State& state, const std::string& name, std::uintmax_t bytes, const std::string& counter,
+                  F&& Body) {
+  measure_rate(state, name, bytes, counter, [] {}, Body);
 }
 
 // One line of the closing table: our rate and its ratio to the peer's, when

@@ -34,15 +34,16 @@ constexpr bool kOnePass = true;
 constexpr bool kOnePass = false;  // no vector path: the caller always takes the general one
 #endif
 
-// The one-pass line widener against a model: for every length 0..48, a stop
-// byte at every position (or none) and a high byte at every position (or
-// none), written at offset 0 and 3 into an empty and into a long string.
+// The one-pass line widener against a model: for every length 0..64 (steps
+// of two pieces, single pieces and both mixed), a stop byte at every
+// position (or none) and a high byte at every position (or none), written at
+// offset 0 and 3 into an empty and into a long string.
 // Where it answers, the answer is the stop's index, the characters before it
 // are the bytes, and the string was never shrunk; it must answer whenever the
 // stop lies in a whole 16-byte piece with only ASCII in the pieces before
 // and at it.
 TEST(WidenBytes, AsciiUntilStopMatchesModel) {
-  for (std::size_t n = 0; n <= 48; ++n)
+  for (std::size_t n = 0; n <= 64; ++n)
     for (std::size_t stop = 0; stop <= n; ++stop)     // stop == n: none
       for (std::size_t high = 0; high <= n; ++high)   // high == n: none
         for (const std::size_t at : {std::size_t{0}, std::size_t{3}})

@@ -52,6 +52,9 @@ TFileStream::~TFileStream() {
 void TFileStream::Close() {
   if (!FHandle.valid()) return;
   flush_writes();
+  // Bytes read ahead are dropped: a closed stream offers none.
+  FMode = BufferMode::Empty;
+  FBufIdx = FBufLen = 0;
   const int error = FHandle.close();
   if (error != 0) throw EWriteError(u"Stream write error: " + platform::error_message(error));
 }
@@ -135,6 +138,8 @@ bool TFileStream::refill_reads(int& Error) {
 }
 
 std::span<const std::uint8_t> TFileStream::read_window() {
+  if (FMode == BufferMode::Reading && FBufIdx < FBufLen)  // the usual case: bytes are waiting
+    return {FBuffer.data() + FBufIdx, static_cast<std::size_t>(FBufLen - FBufIdx)};
   if (!FHandle.valid()) return {};  // Read then raises the closed-stream error
   flush_writes();
   if (FMode != BufferMode::Reading || FBufIdx >= FBufLen) {

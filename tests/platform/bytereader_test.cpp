@@ -58,14 +58,18 @@ TEST(ByteReader, WindowAndSkipConsumeExactly) {
   EXPECT_EQ(b, 'e');
 }
 
+// Also when bytes had been read ahead before the stream was closed.
 TEST(ByteReader, ClosedFileStreamRaisesInsteadOfReading) {
   test::TempDir dir;
-  test::write_file_bytes(dir.path() / "c.txt", "x");
-  TFileStream f(dir.file("c.txt"), fmOpenRead);
-  f.Close();
-  ByteReader r(f);
-  std::uint8_t b;
-  EXPECT_THROW(r.next(b), EStreamError);
+  test::write_file_bytes(dir.path() / "c.txt", "xyz");
+  for (const bool read_first : {false, true}) {
+    TFileStream f(dir.file("c.txt"), fmOpenRead);
+    std::uint8_t b;
+    if (read_first) f.ReadBuffer(&b, 1);
+    f.Close();
+    ByteReader r(f);
+    EXPECT_THROW(r.next(b), EStreamError) << (read_first ? "after a read" : "");
+  }
 }
 
 }  // namespace

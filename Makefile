@@ -10,7 +10,7 @@ WIN32 := $(BUILD)/win32
 BENCH := $(BUILD)/bench
 DEMO_PREFIX := $(BUILD)/demo-install
 
-.PHONY: all deps build check-sources test test-demo-same test-native test-asan test-win32 deps-win32 build-win32 demo demo-win32 install bench fuzz clean
+.PHONY: all deps build build-demo check-sources test test-demo-same test-native test-asan test-win32 deps-win32 build-win32 demo demo-win32 install bench fuzz clean
 
 all: build
 
@@ -22,6 +22,10 @@ $(NATIVE)/build.ninja:
 
 build: deps $(NATIVE)/build.ninja
 	cmake --build $(NATIVE) -j $(JOBS)
+
+# What the tour and the examples need: the library and the tool, no tests.
+build-demo: deps $(NATIVE)/build.ninja
+	cmake --build $(NATIVE) -j $(JOBS) --target zyl zyl_tool
 
 test-native: build
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
@@ -109,8 +113,10 @@ install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)
 
 # Installs the package into a private prefix, builds the examples against the
-# installed package (as a user would), and runs the tour.
-demo: build
+# installed package (as a user would), and runs the tour. The test programs,
+# benchmarks and fuzz targets are left to `make test`, `make bench` and
+# `make fuzz`.
+demo: build-demo
 	cmake --install $(NATIVE) --prefix $(abspath $(DEMO_PREFIX)) >/dev/null
 	cmake -S examples -B $(BUILD)/examples -G Ninja -DCMAKE_PREFIX_PATH=$(abspath $(DEMO_PREFIX)) >/dev/null
 	cmake --build $(BUILD)/examples -j $(JOBS)

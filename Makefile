@@ -30,9 +30,14 @@ build-demo: deps $(NATIVE)/build.ninja
 test-native: build
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 
+# The sanitizer build (address + undefined) is also the second compiler's:
+# Debian's clang with libstdc++, warnings as errors, the library, the tool and
+# the whole native suite. -O1 with line tables only keeps it cheap to compile
+# and quick enough to run the tool's large-input tests.
 $(ASAN)/build.ninja:
-	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZYL_SANITIZE=ON -DZYL_WERROR=ON \
-	  -DZYL_BUILD_TOOLS=OFF $(CMAKE_FLAGS)
+	@scripts/install-deps.sh native clang
+	CXX=clang++ cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=-O1 -gline-tables-only" \
+	  -DZYL_SANITIZE=ON -DZYL_WERROR=ON $(CMAKE_FLAGS)
 
 test-asan: deps $(ASAN)/build.ninja
 	cmake --build $(ASAN) -j $(JOBS)
@@ -66,21 +71,6 @@ test-demo-same: build build-win32
 	test "$$($(NATIVE)/tools/zyl/zyl cpu --id)" = "$$(scripts/wine-run.sh $(WIN32)/wineprefix $(WIN32)/bin/zyl.exe cpu --id | tr -d '\r')" \
 	  && echo "cpu: native and Windows machine identifiers identical"
 
-# A second compiler: Debian's clang with libstdc++, warnings as errors, the
-# library, the tool and the whole native test suite. No debug information and
-# little optimisation keep it cheap; -O1 rather than none, as the tool's
-# large-input tests take minutes longer unoptimised than -O1 costs to compile.
-CLANG := $(BUILD)/clang
-
-.PHONY: test-clang
-$(CLANG)/build.ninja:
-	@scripts/install-deps.sh native clang
-	CXX=clang++ cmake -S . -B $(CLANG) -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 -DZYL_WERROR=ON $(CMAKE_FLAGS)
-
-test-clang: deps $(CLANG)/build.ninja
-	cmake --build $(CLANG) -j $(JOBS)
-	cd $(CLANG) && ctest --output-on-failure -j $(JOBS)
-
 # Ready-made packages: a Debian package of the native build and a zip of the
 # Windows build (in $(NATIVE)/packages and $(WIN32)/packages), and their check
 # as users meet them (scripts/test-packages.sh).
@@ -107,7 +97,7 @@ check-sources:
 	  -- '*.cpp' '*.h' ':!platform/posix/savetarget.cpp' ':!platform/win32/savetarget.cpp' ':!platform/posix/file.cpp' \
 	  || { echo "files are replaced only through platform::save_file" >&2; exit 1; }
 
-test: check-sources check-readme test-native test-clang test-asan test-demo-same test-win32 test-packages
+test: check-sources check-readme test-native test-asan test-demo-same test-win32 test-packages
 
 install: build
 	cmake --install $(NATIVE) --prefix $(PREFIX)

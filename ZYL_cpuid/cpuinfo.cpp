@@ -150,13 +150,20 @@ float CPU_Speed(std::uint32_t MilliSeconds) {
   std::uint64_t c0 = 0, c1 = 0;
   {
     const zyl::platform::PriorityBoost boost;
+    // The interval counts from the edge actually seen (a thread preempted
+    // while waiting may see a later tick than t0's next one), and the counter
+    // is read just before each look at the tick, so the reading kept precedes
+    // that edge's sighting: however the thread is scheduled, the measuring
+    // time is at most one tick shorter than MilliSeconds.
     const std::uint32_t t0 = zyl::platform::tick_count_ms();
-    while (zyl::platform::tick_count_ms() == t0) {
+    std::uint32_t edge = t0;
+    while (edge == t0) {
+      c0 = detail::read_tsc();
+      edge = zyl::platform::tick_count_ms();
     }
-    c0 = detail::read_tsc();
     // Elapsed time in wrapping arithmetic, so a tick counter wrap mid-way does
     // not end the wait early.
-    while (zyl::platform::tick_count_ms() - t0 < MilliSeconds) {
+    while (zyl::platform::tick_count_ms() - edge < MilliSeconds) {
     }
     c1 = detail::read_tsc();
   }

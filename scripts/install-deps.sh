@@ -9,7 +9,7 @@ for kind in "$@"; do
     native) want+=(xvfb libgtk-3-0 python3 python3-html5lib libfreetype-dev libfontconfig-dev fonts-dejavu-core poppler-utils) ;;
     bench) want+=(libbenchmark-dev zlib1g-dev libssl-dev) ;;
     fuzz) want+=(clang libclang-rt-14-dev) ;;
-    clang) want+=(clang) ;;
+    clang) want+=(clang libclang-rt-14-dev) ;;
     package) want+=(dpkg-dev fakeroot lintian) ;;
     win32) want+=(g++-mingw-w64-i686-posix wine32:i386 wine) ;;
     *) echo "install-deps: unknown kind '$kind'" >&2; exit 2 ;;

@@ -9,6 +9,7 @@
 #include "platform/file.h"
 #include "platform/filename.h"
 #include "platform/filesearch.h"
+#include "platform/treewalk.h"
 
 namespace ZYL_filesys {
 namespace detail {
@@ -32,20 +33,25 @@ String describe_failure(const CopyOutcome& Outcome) {
 namespace {
 
 namespace pf = zyl::platform;
+using pf::DirEntry;
+using pf::NodeType;
+using pf::WalkDir;
 
 // One tree copy: the state the file callback and the walk share.
 class TreeCopy {
  public:
-  TreeCopy(const String& DestRoot, bool CopyAttributes, const TTreeCopyFeedBack& FeedBack)
+  TreeCopy(const pf::NodeId& DestRoot, bool CopyAttributes, const TTreeCopyFeedBack& FeedBack)
       : FDestRoot(DestRoot), FCopyAttributes(CopyAttributes), FFeedBack(FeedBack) {}
 
-  void level(const String& Source, const String& Dest);
+  void level(const WalkDir& Source, const String& Dest);
   std::vector<String>& failures() { return FFailures; }
 
  private:
-  void copy_one(const String& Source, const String& Name);
+  void copy_one(const WalkDir& Source, const DirEntry& Entry, const String& Dest);
+  void copy_link(const WalkDir& Source, const DirEntry& Entry, const String& Dest);
+  void not_copied(const String& Dest, const String& Why);
 
-  String FDestRoot;
+  pf::NodeId FDestRoot;
   bool FCopyAttributes;
   const TTreeCopyFeedBack& FFeedBack;
   String FCurrent;  // the destination's full name of the file being copied
@@ -55,7 +61,19 @@ class TreeCopy {
   std::vector<String> FFailures;
 };
 
-void TreeCopy::copy_one(const String& Source, const String& Dest) {
+// A file that is not copied: in the result, and once to the callback with
+// BytesCopied -1; the count of files started stays.
+void TreeCopy::not_copied(const String& Dest, const String& Why) {
+  FFailures.push_back(Dest + u": not copied: " + Why);
+  if (FFeedBack) FFeedBack(-1, 0, Dest, FFiles);
+}
+
+void TreeCopy::copy_one(const WalkDir& Source, const DirEntry& Entry, const String& Dest) {
+  int error = 0;
+  // Opened through the listed directory, never through a link, and only a
+  // regular file: a FIFO, socket or device swapped in is refused here.
+  const pf::FileHandle source = Source.open_file(Entry, error);
+  if (!source.valid() && error == pf::kErrorNotRegularFile) return not_copied(Dest, pf::error_message(error));
   FCurrent = Dest;
   ++FFiles;
   const TFileCopyFeedBack progress = [this](std::int64_t Bytes, std::int64_t Size) {
@@ -64,34 +82,53 @@ void TreeCopy::copy_one(const String& Source, const String& Dest) {
     if (FFeedBack) FFeedBack(Bytes, Size, FCurrent, FFiles);
   };
   detail::CopyOutcome outcome;
-  try {
-    if (detail::copy_file(Source, Dest, FCopyAttributes, progress, outcome) != 0)
-      FFailures.push_back(detail::describe_failure(outcome));
-  } catch (const zyl::EInOutError& e) {
-    FFailures.push_back(Source + u": " + e.Message());  // vanished since it was listed
+  const String name = Source.path() + Entry.Name;
+  std::int64_t size = source.valid() ? pf::file_size(source, error) : -1;
+  if (size < 0) {
+    FFailures.push_back(name + u": cannot open for reading: " + pf::error_message(error));
+  } else if (detail::copy_open_file(source, size, 0, name, Dest, FCopyAttributes, progress, outcome) != 0) {
+    FFailures.push_back(detail::describe_failure(outcome));
   }
   if (FFeedBack) FFeedBack(FBytes, FSize, FCurrent, FFiles);
 }
 
-void TreeCopy::level(const String& Source, const String& Dest) {
+// A link is made again as a link where the system can, never followed.
+void TreeCopy::copy_link(const WalkDir& Source, const DirEntry& Entry, const String& Dest) {
+  String target;
+  int error = 0;
+  if (!Source.read_link(Entry, target, error) || !pf::create_link(target, Dest, error))
+    not_copied(Dest, u"a link: " + pf::error_message(error));
+}
+
+void TreeCopy::level(const WalkDir& Source, const String& Dest) {
   int error = 0;
   if (!pf::force_directories(Dest, error)) {
     FFailures.push_back(Dest + u": cannot create: " + pf::error_message(error));
     return;
   }
-  zyl::TSearchRec rec;
-  for (int rc = zyl::FindFirst(Source + u"*.*", zyl::faAnyFile, rec); rc == 0 && !detail::copy_aborted();
-       rc = zyl::FindNext(rec)) {
-    if (rec.Name == u"." || rec.Name == u"..") continue;
-    if ((rec.Attr & zyl::faDirectory) == 0) {
-      copy_one(Source + rec.Name, Dest + rec.Name);
-      continue;
+  std::vector<DirEntry> entries;
+  if (!Source.list(entries, error)) {
+    FFailures.push_back(Source.path() + u": cannot read: " + pf::error_message(error));
+    return;
+  }
+  for (const DirEntry& e : entries) {
+    if (detail::copy_aborted()) return;
+    const String dest = Dest + e.Name;
+    switch (e.Type) {
+      case NodeType::File: copy_one(Source, e, dest); break;
+      case NodeType::Link: copy_link(Source, e, dest); break;
+      case NodeType::Special: not_copied(dest, pf::error_message(pf::kErrorNotRegularFile)); break;
+      case NodeType::Directory: {
+        if (e.Id == FDestRoot) break;  // the copy itself, reached through another name inside the source
+        const WalkDir sub = Source.enter(e, error);
+        if (!sub.valid()) {
+          FFailures.push_back(Source.path() + e.Name + u": not entered: " + pf::error_message(error));
+          break;
+        }
+        level(sub, dest + zyl::PathDelim);
+        break;
+      }
     }
-    const String sub = Source + rec.Name + zyl::PathDelim;
-    // A linked directory is never entered, nor the copy itself when another
-    // name inside the source leads to it.
-    if ((rec.Attr & zyl::faSymLink) != 0 || pf::same_entry(sub, FDestRoot)) continue;
-    level(sub, Dest + rec.Name + zyl::PathDelim);
   }
 }
 
@@ -106,8 +143,13 @@ std::vector<String> CopyFileTreeReport(const String& SourceDir, const String& De
   if (pf::same_entry(source, dest)) return {};
   if (detail::is_within(dest, source))
     return {dest + u": cannot copy a directory into itself (" + source + u")"};
-  TreeCopy copy(dest, CopyAttributes, FeedBack);
-  copy.level(source, dest);
+  int error = 0;
+  const WalkDir root = WalkDir::open(source, true, error);
+  if (!root.valid()) return {source + u": cannot read: " + pf::error_message(error)};
+  if (!pf::force_directories(dest, error)) return {dest + u": cannot create: " + pf::error_message(error)};
+  const WalkDir dest_root = WalkDir::open(dest, true, error);
+  TreeCopy copy(dest_root.valid() ? dest_root.id() : pf::NodeId(), CopyAttributes, FeedBack);
+  copy.level(root, dest);
   return std::move(copy.failures());
 }
 

@@ -62,6 +62,39 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
   return FileHandle(fd);
 }
 
+FileHandle open_regular_file(const String& Name, std::uint16_t /*ShareMode*/, int& Error) {
+  std::string path;
+  if (!to_os_name(Name, path, Error)) return FileHandle();
+  // Refused by its kind before it is opened at all where that is known;
+  // the open itself does not wait for a FIFO's writer, and what was opened
+  // is checked again, since the name may lead elsewhere by now.
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    Error = kErrorNotRegularFile;
+    return FileHandle();
+  }
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    Error = errno;
+    return FileHandle();
+  }
+  FileHandle file(fd);
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    Error = kErrorNotRegularFile;
+    return FileHandle();
+  }
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    Error = errno;
+    return FileHandle();
+  }
+  Error = 0;
+  return file;
+}
+
 std::int64_t read_file(const FileHandle& File, void* Buffer, std::int64_t Count, int& Error) {
   auto* out = static_cast<char*>(Buffer);
   std::int64_t done = 0;
@@ -164,6 +197,9 @@ bool rename_file(const String& OldName, const String& NewName, int& Error) {
   return true;
 }
 
-String error_message(int Error) { return from_utf8(std::strerror(Error)); }
+String error_message(int Error) {
+  if (Error == kErrorNotRegularFile) return u"not a regular file";
+  return from_utf8(std::strerror(Error));
+}
 
 }  // namespace zyl::platform

@@ -41,11 +41,13 @@ class PosixTreeTest : public zyl::test::TempDirTest {
   zyl::test::TreeSnapshot outside() const { return snapshot(tmp.path() / "outside"); }
 };
 
-TEST_F(PosixTreeTest, CopyKeepsCaseTwinsCopiesLinkedFilesAndSkipsLinkedDirectories) {
+TEST_F(PosixTreeTest, CopyKeepsCaseTwinsAndMakesLinksAgainWithoutFollowingThem) {
   CopyFileTree(lib_path(src()), lib_path(tmp.path() / "dst"), false, nullptr);
+  const std::string outside = (tmp.path() / "outside").string();
   EXPECT_EQ(snapshot(tmp.path() / "dst"), (zyl::test::TreeSnapshot{{"File.txt", "upper"},
                                                                   {"file.txt", "lower"},
-                                                                  {"file-link", "target"},
+                                                                  {"file-link", "->" + outside + "/target.txt"},
+                                                                  {"dir-link", "->" + outside + "/dir"},
                                                                   {"sub", "/"},
                                                                   {"sub/x.txt", "x"}}));
   // Another case is another directory here: a real copy.

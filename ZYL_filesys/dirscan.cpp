@@ -46,7 +46,7 @@ void FileScan::walk(const pf::WalkDir& Dir, const String& Path, const String& Fi
   if (FFeedBack) FFeedBack(dir, FCount);
   std::vector<pf::DirEntry> entries;
   int error = 0;
-  if (!Dir.list(entries, error)) return;
+  if (!Dir.list(entries, error, pf::ListDetail::Kinds)) return;
   // Files: everything that is not a directory, nor a link to one (hidden,
   // system and special files included).
   for (const pf::DirEntry& e : entries)

@@ -54,6 +54,14 @@ enum class NodeType : std::uint8_t {
   Special,    // a FIFO, socket or device
 };
 
+// How much a listing finds out about each entry. Kinds is for walks that
+// only tell files from directories (scans): the entry's Type, Name, Id of
+// directories and the kind bits of Attr (faDirectory, faArchive, faSysFile,
+// faHidden, faSymLink with the kind of the link's target), with no lookup of
+// its own for most entries on POSIX, where the listing gives the kind and
+// inode; no faReadOnly, Size 0. Full gives everything.
+enum class ListDetail : std::uint8_t { Full, Kinds };
+
 // Which file an entry is: device and inode (POSIX), volume serial number and
 // file index (Windows).
 struct NodeId {
@@ -102,7 +110,7 @@ class ZYL_API WalkDir {
   bool is_root() const;
 
   // All entries but "." and "..", in the order the system lists them.
-  bool list(std::vector<DirEntry>& Entries, int& Error) const;
+  bool list(std::vector<DirEntry>& Entries, int& Error, ListDetail Detail = ListDetail::Full) const;
 
   // Opens the listed directory Entry. Refused (invalid, Error) when Entry
   // is not a Directory, is now a link, or is no longer the directory listed.

@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstring>
 
+#include "platform/filesearch.h"
 #include "platform/posix/attributes.h"
 #include "platform/posix/osname.h"
 
@@ -68,8 +69,14 @@ bool is_identity(int Fd, const NodeId& Expected, struct stat& St, int& Error) {
   return false;
 }
 
-// Byte names of the entries of DirFd other than "." and "..".
-bool read_names(int DirFd, std::vector<std::string>& Names, int& Error) {
+struct Listed {
+  std::string Name;
+  unsigned char Type;  // d_type: DT_UNKNOWN where the file system does not say
+  ino_t Inode;
+};
+
+// The entries of DirFd other than "." and "..".
+bool read_names(int DirFd, std::vector<Listed>& Names, int& Error) {
   const int fd = ::fcntl(DirFd, F_DUPFD_CLOEXEC, 0);  // fdopendir takes over a descriptor of its own
   if (fd < 0) {
     Error = errno;
@@ -93,10 +100,25 @@ bool read_names(int DirFd, std::vector<std::string>& Names, int& Error) {
       }
       break;
     }
-    if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0) Names.emplace_back(e->d_name);
+    if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+      Names.push_back({e->d_name, e->d_type, e->d_ino});
   }
   ::closedir(listing);
   return ok;
+}
+
+// An entry's kind bits and identity from the listing alone, where the
+// listing tells a regular file or special file (no lookup; a file mounted
+// over another shows the inode beneath, and then does not open).
+bool kinds_from_listing(const Listed& L, const NodeId& Dir, DirEntry& E) {
+  switch (L.Type) {
+    case DT_REG: E.Type = NodeType::File; E.Attr = faArchive; break;
+    case DT_FIFO: case DT_SOCK: case DT_CHR: case DT_BLK: E.Type = NodeType::Special; E.Attr = faSysFile; break;
+    default: return false;  // directories need their identity, links their target's kind
+  }
+  if (L.Name[0] == '.') E.Attr |= faHidden;
+  E.Id = NodeId{Dir.Volume, static_cast<std::uint64_t>(L.Inode)};
+  return true;
 }
 
 String with_delimiter(const String& Path) {
@@ -159,20 +181,24 @@ bool WalkDir::is_root() const {
   return ::stat("/", &root) == 0 && id_of(root) == FState->Id;
 }
 
-bool WalkDir::list(std::vector<DirEntry>& Entries, int& Error) const {
+bool WalkDir::list(std::vector<DirEntry>& Entries, int& Error, ListDetail Detail) const {
   Entries.clear();
-  std::vector<std::string> names;
-  if (!read_names(fd_of(FState->Fd), names, Error)) return false;
+  std::vector<Listed> names;
   const int fd = fd_of(FState->Fd);
+  if (!read_names(fd, names, Error)) return false;
   Entries.reserve(names.size());
-  for (const std::string& name : names) {
-    struct stat st;
-    if (::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;  // gone meanwhile
+  for (const Listed& listed : names) {
     DirEntry e;
-    e.Name = from_os_name(name);
+    e.Name = from_os_name(listed.Name);
+    if (Detail == ListDetail::Kinds && kinds_from_listing(listed, FState->Id, e)) {
+      Entries.push_back(std::move(e));
+      continue;
+    }
+    struct stat st;
+    if (::fstatat(fd, listed.Name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;  // gone meanwhile
     e.Type = type_of(st.st_mode);
     e.Id = id_of(st);
-    if (!posix::entry_attributes(fd, name, name, e.Attr, e.Size)) continue;
+    if (!posix::entry_attributes(fd, listed.Name, listed.Name, e.Attr, e.Size)) continue;
     if (e.Type != NodeType::File) e.Size = 0;
     Entries.push_back(std::move(e));
   }
@@ -279,12 +305,12 @@ bool WalkDir::remove_self(int& Error) {
     // Named "x/." or the like: find its entry in its parent by identity.
     parent = open_at(fd_of(s.Fd), "..", kDirFlags & ~O_NOFOLLOW, Error);
     if (!parent.valid()) return false;
-    std::vector<std::string> names;
+    std::vector<Listed> names;
     if (!read_names(fd_of(parent), names, Error)) return false;
     name.clear();
-    for (const std::string& candidate : names)
-      if (::fstatat(fd_of(parent), candidate.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && id_of(st) == s.Id)
-        name = candidate;
+    for (const Listed& candidate : names)
+      if (::fstatat(fd_of(parent), candidate.Name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && id_of(st) == s.Id)
+        name = candidate.Name;
     if (name.empty()) {
       Error = ENOENT;
       return false;

@@ -27,6 +27,9 @@ namespace {
 
 using win::last_error;
 
+// ERROR_STOPPED_ON_SYMLINK, which not every SDK's headers define.
+constexpr int kStoppedOnLink = 681;
+
 constexpr ULONG kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 constexpr DWORD kListAccess = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
 
@@ -128,7 +131,7 @@ win::ScopedFileHandle open_checked(HANDLE Parent, const DirEntry& Entry, const N
   if (!h.valid() || !handle_info(h.get(), Info, Error)) return win::ScopedFileHandle();
   const bool link = (Info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   if (id_of(Info) != NodeId{ParentId.Volume, Entry.Id.Index} || link != (Entry.Type == NodeType::Link)) {
-    Error = link ? ERROR_STOPPED_ON_SYMLINK : ERROR_FILE_INVALID;
+    Error = link ? kStoppedOnLink : ERROR_FILE_INVALID;
     return win::ScopedFileHandle();
   }
   return h;
@@ -185,7 +188,7 @@ WalkDir WalkDir::open(const String& Path, bool FollowLink, int& Error) {
   BY_HANDLE_FILE_INFORMATION info;
   if (!handle_info(s->Handle.get(), info, Error)) return WalkDir();
   if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-    Error = ERROR_STOPPED_ON_SYMLINK;
+    Error = kStoppedOnLink;
     return WalkDir();
   }
   if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
@@ -211,7 +214,8 @@ bool WalkDir::is_root() const {
   return root.valid() && handle_info(root.get(), info, ignored) && id_of(info) == FState->Id;
 }
 
-bool WalkDir::list(std::vector<DirEntry>& Entries, int& Error) const {
+bool WalkDir::list(std::vector<DirEntry>& Entries, int& Error, ListDetail) const {
+  // The listing itself gives every detail.
   Entries.clear();
   std::vector<std::uint64_t> buffer(64 * 1024 / sizeof(std::uint64_t));  // 8-byte aligned records
   const DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(std::uint64_t));
@@ -244,7 +248,7 @@ bool WalkDir::list(std::vector<DirEntry>& Entries, int& Error) const {
 
 WalkDir WalkDir::enter(const DirEntry& Entry, int& Error) const {
   if (Entry.Type != NodeType::Directory) {
-    Error = Entry.Type == NodeType::Link ? ERROR_STOPPED_ON_SYMLINK : ERROR_DIRECTORY;
+    Error = Entry.Type == NodeType::Link ? kStoppedOnLink : ERROR_DIRECTORY;
     return WalkDir();
   }
   auto s = std::make_unique<State>();
@@ -260,7 +264,7 @@ WalkDir WalkDir::enter(const DirEntry& Entry, int& Error) const {
 
 FileHandle WalkDir::open_file(const DirEntry& Entry, int& Error) const {
   if (Entry.Type != NodeType::File) {
-    Error = Entry.Type == NodeType::Link ? ERROR_STOPPED_ON_SYMLINK : kErrorNotRegularFile;
+    Error = Entry.Type == NodeType::Link ? kStoppedOnLink : kErrorNotRegularFile;
     return FileHandle();
   }
   detail::run_walk_hook(FState->Path + Entry.Name);
@@ -319,6 +323,6 @@ bool WalkDir::remove_self(int& Error) {
   return true;
 }
 
-bool is_link_error(int Error) noexcept { return Error == ERROR_STOPPED_ON_SYMLINK; }
+bool is_link_error(int Error) noexcept { return Error == kStoppedOnLink; }
 
 }  // namespace zyl::platform

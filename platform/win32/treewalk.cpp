@@ -20,11 +20,13 @@ struct WalkDir::State {
   win::ScopedFileHandle Handle;
   String Path;
   NodeId Id;
+  std::wstring Final;      // its path on its volume (comparable_final)
   bool NamedRoot = false;  // the resolved name given was a volume's root
 };
 
 namespace {
 
+using win::kMaxWidePath;
 using win::last_error;
 
 // ERROR_STOPPED_ON_SYMLINK, which not every SDK's headers define.
@@ -90,6 +92,36 @@ std::wstring final_path(HANDLE H) {
   }
 }
 
+// The handle's path on its volume ("\\dir\\name"; empty for the root or when
+// the system does not say), as the paths of two handles are compared.
+std::wstring comparable_final(HANDLE H) {
+  std::vector<std::uint32_t> buffer(1 + MAX_PATH / 2);  // most names; the longest on a second try
+  auto* info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+  if (!::GetFileInformationByHandleEx(H, FileNameInfo, info, static_cast<DWORD>(buffer.size() * 4))) {
+    if (::GetLastError() != ERROR_MORE_DATA) return L"?";
+    buffer.resize(1 + (kMaxWidePath * sizeof(wchar_t) + 3) / 4);
+    info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+    if (!::GetFileInformationByHandleEx(H, FileNameInfo, info, static_cast<DWORD>(buffer.size() * 4))) return L"?";
+  }
+  std::wstring path(info->FileName, info->FileNameLength / sizeof(wchar_t));
+  while (!path.empty() && is_separator(path.back())) path.pop_back();
+  return path;
+}
+
+bool same_path(const std::wstring& A, const std::wstring& B) {
+  return ::CompareStringOrdinal(A.c_str(), static_cast<int>(A.size()), B.c_str(), static_cast<int>(B.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
+// Wine opens a POSIX symbolic link as its target even with
+// FILE_OPEN_REPARSE_POINT, and lists a link to a file as a plain file (whose
+// deletion then deletes the target): what was opened must be Name itself in
+// the directory whose path on the volume is DirFinal. Unchecked where the
+// system gives no path for the directory ("?").
+bool is_entry_itself(const std::wstring& DirFinal, const String& Name, HANDLE Opened) {
+  return DirFinal == L"?" || same_path(comparable_final(Opened), DirFinal + L"\\" + win::widen(Name));
+}
+
 bool handle_info(HANDLE H, BY_HANDLE_FILE_INFORMATION& Info, int& Error) {
   if (::GetFileInformationByHandle(H, &Info)) return true;
   Error = last_error();
@@ -125,13 +157,17 @@ win::ScopedFileHandle open_relative(HANDLE Parent, const String& Name, ACCESS_MA
 
 // Opens the listed Entry of Parent and checks that it is still what was
 // listed: the same file index, and no reparse point unless one was listed.
-win::ScopedFileHandle open_checked(HANDLE Parent, const DirEntry& Entry, const NodeId& ParentId, ACCESS_MASK Access,
+win::ScopedFileHandle open_checked(const WalkDir::State& Parent, const DirEntry& Entry, ACCESS_MASK Access,
                                    ULONG Share, ULONG Options, BY_HANDLE_FILE_INFORMATION& Info, int& Error) {
-  win::ScopedFileHandle h = open_relative(Parent, Entry.Name, Access, Share, Options, Error);
+  win::ScopedFileHandle h = open_relative(Parent.Handle.get(), Entry.Name, Access, Share, Options, Error);
   if (!h.valid() || !handle_info(h.get(), Info, Error)) return win::ScopedFileHandle();
   const bool link = (Info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-  if (id_of(Info) != NodeId{ParentId.Volume, Entry.Id.Index} || link != (Entry.Type == NodeType::Link)) {
+  if (id_of(Info) != NodeId{Parent.Id.Volume, Entry.Id.Index} || link != (Entry.Type == NodeType::Link)) {
     Error = link ? kStoppedOnLink : ERROR_FILE_INVALID;
+    return win::ScopedFileHandle();
+  }
+  if (!is_entry_itself(Parent.Final, Entry.Name, h.get())) {
+    Error = kStoppedOnLink;
     return win::ScopedFileHandle();
   }
   return h;
@@ -196,6 +232,14 @@ WalkDir WalkDir::open(const String& Path, bool FollowLink, int& Error) {
     return WalkDir();
   }
   s->Id = id_of(info);
+  s->Final = comparable_final(s->Handle.get());
+  // Wine opens a POSIX symbolic link as its target (see is_entry_itself);
+  // its attributes still name it a reparse point.
+  const DWORD named = FollowLink ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(api.c_str());
+  if (named != INVALID_FILE_ATTRIBUTES && (named & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    Error = kStoppedOnLink;
+    return WalkDir();
+  }
   return WalkDir(std::move(s));
 }
 
@@ -255,10 +299,10 @@ WalkDir WalkDir::enter(const DirEntry& Entry, int& Error) const {
   s->Path = FState->Path + Entry.Name + u'\\';
   detail::run_walk_hook(s->Path);
   BY_HANDLE_FILE_INFORMATION info;
-  s->Handle = open_checked(FState->Handle.get(), Entry, FState->Id, kListAccess, kShareAll, FILE_DIRECTORY_FILE,
-                           info, Error);
+  s->Handle = open_checked(*FState, Entry, kListAccess, kShareAll, FILE_DIRECTORY_FILE, info, Error);
   if (!s->Handle.valid()) return WalkDir();
   s->Id = id_of(info);
+  s->Final = comparable_final(s->Handle.get());
   return WalkDir(std::move(s));
 }
 
@@ -270,7 +314,7 @@ FileHandle WalkDir::open_file(const DirEntry& Entry, int& Error) const {
   detail::run_walk_hook(FState->Path + Entry.Name);
   BY_HANDLE_FILE_INFORMATION info;
   // Others may read but not write while it is copied.
-  win::ScopedFileHandle h = open_checked(FState->Handle.get(), Entry, FState->Id, GENERIC_READ, FILE_SHARE_READ,
+  win::ScopedFileHandle h = open_checked(*FState, Entry, GENERIC_READ, FILE_SHARE_READ,
                                          FILE_NON_DIRECTORY_FILE | FILE_SEQUENTIAL_ONLY, info, Error);
   if (!h.valid()) return FileHandle();
   if (::GetFileType(h.get()) != FILE_TYPE_DISK) {
@@ -286,7 +330,7 @@ bool WalkDir::remove(const DirEntry& Entry, int& Error) const {
                                                           : FILE_NON_DIRECTORY_FILE;
   detail::run_walk_hook(FState->Path + Entry.Name);
   BY_HANDLE_FILE_INFORMATION info;
-  win::ScopedFileHandle h = open_checked(FState->Handle.get(), Entry, FState->Id, DELETE | FILE_READ_ATTRIBUTES,
+  win::ScopedFileHandle h = open_checked(*FState, Entry, DELETE | FILE_READ_ATTRIBUTES,
                                          kShareAll, options, info, Error);
   if (!h.valid()) return false;
   FILE_DISPOSITION_INFO disposition{TRUE};

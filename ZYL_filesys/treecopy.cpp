@@ -43,11 +43,11 @@ class TreeCopy {
   TreeCopy(const pf::NodeId& DestRoot, bool CopyAttributes, const TTreeCopyFeedBack& FeedBack)
       : FDestRoot(DestRoot), FCopyAttributes(CopyAttributes), FFeedBack(FeedBack) {}
 
-  void level(const WalkDir& Source, const String& Dest);
+  void level(const WalkDir& Source, const WalkDir& Dest);
   std::vector<String>& failures() { return FFailures; }
 
  private:
-  void copy_one(const WalkDir& Source, const DirEntry& Entry, const String& Dest);
+  void copy_one(const WalkDir& Source, const DirEntry& Entry, const WalkDir& Dest);
   void copy_link(const WalkDir& Source, const DirEntry& Entry, const String& Dest);
   void not_copied(const String& Dest, const String& Why);
 
@@ -68,13 +68,14 @@ void TreeCopy::not_copied(const String& Dest, const String& Why) {
   if (FFeedBack) FFeedBack(-1, 0, Dest, FFiles);
 }
 
-void TreeCopy::copy_one(const WalkDir& Source, const DirEntry& Entry, const String& Dest) {
+void TreeCopy::copy_one(const WalkDir& Source, const DirEntry& Entry, const WalkDir& DestDir) {
+  const String dest = DestDir.path() + Entry.Name;
   int error = 0;
   // Opened through the listed directory, never through a link, and only a
   // regular file: a FIFO, socket or device swapped in is refused here.
   const pf::FileHandle source = Source.open_file(Entry, error);
-  if (!source.valid() && error == pf::kErrorNotRegularFile) return not_copied(Dest, pf::error_message(error));
-  FCurrent = Dest;
+  if (!source.valid() && error == pf::kErrorNotRegularFile) return not_copied(dest, pf::error_message(error));
+  FCurrent = dest;
   ++FFiles;
   const TFileCopyFeedBack progress = [this](std::int64_t Bytes, std::int64_t Size) {
     FBytes = Bytes;
@@ -86,8 +87,16 @@ void TreeCopy::copy_one(const WalkDir& Source, const DirEntry& Entry, const Stri
   std::int64_t size = source.valid() ? pf::file_size(source, error) : -1;
   if (size < 0) {
     FFailures.push_back(name + u": cannot open for reading: " + pf::error_message(error));
-  } else if (detail::copy_open_file(source, size, 0, name, Dest, FCopyAttributes, progress, outcome) != 0) {
-    FFailures.push_back(detail::describe_failure(outcome));
+  } else {
+    // Written by the name the system gives the open destination directory
+    // now, so that a directory swapped on the way does not redirect it.
+    String dest_dir;
+    if (!DestDir.resolved_path(dest_dir, error)) dest_dir = DestDir.path();
+    if (detail::copy_open_file(source, size, 0, name, dest_dir + Entry.Name, FCopyAttributes, progress, outcome) !=
+        0) {
+      if (outcome.Path == dest_dir + Entry.Name) outcome.Path = dest;
+      FFailures.push_back(detail::describe_failure(outcome));
+    }
   }
   if (FFeedBack) FFeedBack(FBytes, FSize, FCurrent, FFiles);
 }
@@ -100,12 +109,8 @@ void TreeCopy::copy_link(const WalkDir& Source, const DirEntry& Entry, const Str
     not_copied(Dest, u"a link: " + pf::error_message(error));
 }
 
-void TreeCopy::level(const WalkDir& Source, const String& Dest) {
+void TreeCopy::level(const WalkDir& Source, const WalkDir& Dest) {
   int error = 0;
-  if (!pf::force_directories(Dest, error)) {
-    FFailures.push_back(Dest + u": cannot create: " + pf::error_message(error));
-    return;
-  }
   std::vector<DirEntry> entries;
   if (!Source.list(entries, error)) {
     FFailures.push_back(Source.path() + u": cannot read: " + pf::error_message(error));
@@ -113,9 +118,9 @@ void TreeCopy::level(const WalkDir& Source, const String& Dest) {
   }
   for (const DirEntry& e : entries) {
     if (detail::copy_aborted()) return;
-    const String dest = Dest + e.Name;
+    const String dest = Dest.path() + e.Name;
     switch (e.Type) {
-      case NodeType::File: copy_one(Source, e, dest); break;
+      case NodeType::File: copy_one(Source, e, Dest); break;
       case NodeType::Link: copy_link(Source, e, dest); break;
       case NodeType::Special: not_copied(dest, pf::error_message(pf::kErrorNotRegularFile)); break;
       case NodeType::Directory: {
@@ -125,7 +130,14 @@ void TreeCopy::level(const WalkDir& Source, const String& Dest) {
           FFailures.push_back(Source.path() + e.Name + u": not entered: " + pf::error_message(error));
           break;
         }
-        level(sub, dest + zyl::PathDelim);
+        // Made and entered through the destination's open directory, never
+        // through a link put in its place.
+        const WalkDir sub_dest = Dest.make_dir(e.Name, error);
+        if (!sub_dest.valid()) {
+          FFailures.push_back(dest + zyl::PathDelim + u": cannot create: " + pf::error_message(error));
+          break;
+        }
+        level(sub, sub_dest);
         break;
       }
     }
@@ -148,8 +160,9 @@ std::vector<String> CopyFileTreeReport(const String& SourceDir, const String& De
   if (!root.valid()) return {source + u": cannot read: " + pf::error_message(error)};
   if (!pf::force_directories(dest, error)) return {dest + u": cannot create: " + pf::error_message(error)};
   const WalkDir dest_root = WalkDir::open(dest, true, error);
-  TreeCopy copy(dest_root.valid() ? dest_root.id() : pf::NodeId(), CopyAttributes, FeedBack);
-  copy.level(root, dest);
+  if (!dest_root.valid()) return {dest + u": cannot create: " + pf::error_message(error)};
+  TreeCopy copy(dest_root.id(), CopyAttributes, FeedBack);
+  copy.level(root, dest_root);
   return std::move(copy.failures());
 }
 

@@ -116,6 +116,10 @@ class ZYL_API WalkDir {
   // is not a Directory, is now a link, or is no longer the directory listed.
   [[nodiscard]] WalkDir enter(const DirEntry& Entry, int& Error) const;
 
+  // Creates the directory Name in this one unless it exists, and opens it
+  // as enter does. Refused when Name is something else (a link, a file).
+  [[nodiscard]] WalkDir make_dir(const String& Name, int& Error) const;
+
   // Opens the listed regular file Entry for reading, denying others write
   // access where the OS enforces it. Refused when Entry is not a File, when
   // it is now a link or no longer the file listed, and with

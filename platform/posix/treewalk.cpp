@@ -222,6 +222,26 @@ WalkDir WalkDir::enter(const DirEntry& Entry, int& Error) const {
   return WalkDir(std::move(s));
 }
 
+WalkDir WalkDir::make_dir(const String& Name, int& Error) const {
+  std::string name;
+  if (!to_os_name(Name, name, Error)) return WalkDir();
+  const int fd = fd_of(FState->Fd);
+  if (::mkdirat(fd, name.c_str(), 0777) != 0 && errno != EEXIST) {
+    Error = errno;
+    return WalkDir();
+  }
+  struct stat st;
+  if (::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    Error = errno;
+    return WalkDir();
+  }
+  DirEntry made;
+  made.Name = Name;
+  made.Type = type_of(st.st_mode);
+  made.Id = id_of(st);
+  return enter(made, Error);
+}
+
 FileHandle WalkDir::open_file(const DirEntry& Entry, int& Error) const {
   if (Entry.Type != NodeType::File) {
     Error = Entry.Type == NodeType::Link ? ELOOP : kErrorNotRegularFile;

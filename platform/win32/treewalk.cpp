@@ -134,7 +134,7 @@ NodeId id_of(const BY_HANDLE_FILE_INFORMATION& Info) {
 
 // Opens Name relative to the directory Parent, never following a link.
 win::ScopedFileHandle open_relative(HANDLE Parent, const String& Name, ACCESS_MASK Access, ULONG Share,
-                                    ULONG Options, int& Error) {
+                                    ULONG Options, int& Error, ULONG Disposition = FILE_OPEN) {
   std::wstring name = win::widen(Name);
   UNICODE_STRING us;
   us.Buffer = name.data();
@@ -145,7 +145,7 @@ win::ScopedFileHandle open_relative(HANDLE Parent, const String& Name, ACCESS_MA
   IO_STATUS_BLOCK io{};
   HANDLE h = INVALID_HANDLE_VALUE;
   const NTSTATUS status =
-      ::NtCreateFile(&h, Access | SYNCHRONIZE, &attributes, &io, nullptr, 0, Share, FILE_OPEN,
+      ::NtCreateFile(&h, Access | SYNCHRONIZE, &attributes, &io, nullptr, FILE_ATTRIBUTE_NORMAL, Share, Disposition,
                      Options | FILE_OPEN_REPARSE_POINT | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_FOR_BACKUP_INTENT,
                      nullptr, 0);
   if (status < 0) {
@@ -303,6 +303,24 @@ WalkDir WalkDir::enter(const DirEntry& Entry, int& Error) const {
   if (!s->Handle.valid()) return WalkDir();
   s->Id = id_of(info);
   s->Final = comparable_final(s->Handle.get());
+  return WalkDir(std::move(s));
+}
+
+WalkDir WalkDir::make_dir(const String& Name, int& Error) const {
+  auto s = std::make_unique<State>();
+  s->Path = FState->Path + Name + u'\\';
+  detail::run_walk_hook(s->Path);
+  s->Handle = open_relative(FState->Handle.get(), Name, kListAccess, kShareAll, FILE_DIRECTORY_FILE, Error, FILE_OPEN_IF);
+  if (!s->Handle.valid()) return WalkDir();
+  const HANDLE h = s->Handle.get();
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!handle_info(h, info, Error)) return WalkDir();
+  if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || !is_entry_itself(FState->Final, Name, h)) {
+    Error = kStoppedOnLink;
+    return WalkDir();
+  }
+  s->Id = id_of(info);
+  s->Final = comparable_final(h);
   return WalkDir(std::move(s));
 }
 

@@ -25,7 +25,7 @@ using zyl::test::lib_path;
 using zyl::test::snapshot;
 using zyl::test::TreeSnapshot;
 
-enum class Swap { DirToLink, DirToStrangerDir, FileToLink, FileToStrangerFile };
+enum class Swap { DirToLink, DirToStrangerDir, FileToLink, FileToStrangerFile, DestDirToLink };
 enum class Op { Delete, Copy };
 
 struct SwapCase {
@@ -41,6 +41,8 @@ const SwapCase kCases[] = {
     {"a file swapped for a link to the stranger's file", Swap::FileToLink, "keep.txt", true},
     // Deleting a file moved into the tree deletes nothing outside it.
     {"a file swapped for the stranger's file, moved in", Swap::FileToStrangerFile, "keep.txt", false},
+    // The copy's destination: nothing may be written into the stranger's directory.
+    {"a destination directory swapped for a link to the stranger's directory", Swap::DestDirToLink, "sub", false},
 };
 
 // Sets the walker's hook for one scope.
@@ -93,11 +95,13 @@ class TreeSwapTest : public zyl::test::TempDirTest {
 
   // Called by the walker's hook: performs the swap when the walk reaches the entry.
   void swap_at(const String& Path) {
-    if (FSwapped || !ends_with_entry(Path, FCase->Entry)) return;
+    const bool in_dest = Path.rfind(lib_path(tmp.path() / "dst"), 0) == 0;
+    if (FSwapped || !ends_with_entry(Path, FCase->Entry) || in_dest != (FCase->What == Swap::DestDirToLink)) return;
     FSwapped = true;
-    const fs::path entry = root() / FCase->Entry;
-    fs::rename(entry, tmp.path() / "moved-away");
+    const fs::path entry = (in_dest ? tmp.path() / "dst" : root()) / FCase->Entry;
+    if (fs::exists(entry)) fs::rename(entry, tmp.path() / "moved-away");
     switch (FCase->What) {
+      case Swap::DestDirToLink: fs::create_directory_symlink(stranger() / "dir", entry); break;
       case Swap::DirToLink: fs::create_directory_symlink(stranger() / "dir", entry); break;
       case Swap::DirToStrangerDir: fs::rename(stranger() / "dir", entry); break;
       case Swap::FileToLink: fs::create_symlink(stranger() / "secret.txt", entry); break;
@@ -122,7 +126,7 @@ TEST_F(TreeSwapTest, DeleteAndCopyStayInsideTheirTrees) {
   const bool links = can_make_links(tmp.path());
   for (const SwapCase& c : kCases) {
     SCOPED_TRACE(c.Label);
-    if (!links && (c.What == Swap::DirToLink || c.What == Swap::FileToLink)) {
+    if (!links && (c.What == Swap::DirToLink || c.What == Swap::FileToLink || c.What == Swap::DestDirToLink)) {
       std::cout << "[   NOTE   ] no links on this system: " << c.Label << " not tried\n";
       continue;
     }
@@ -146,6 +150,7 @@ TEST_F(TreeSwapTest, DeleteAndCopyStayInsideTheirTrees) {
         const auto failures = CopyFileTreeReport(lib_path(root()), lib_path(tmp.path() / "dst"), false, nullptr);
         EXPECT_TRUE(FSwapped);
         EXPECT_FALSE(holds_secret(snapshot(tmp.path() / "dst"))) << "nothing of the stranger's was read";
+        EXPECT_FALSE(fs::exists(stranger() / "dir" / "inner.txt")) << "nothing was written into the stranger's";
         EXPECT_EQ(failures.size(), 1u) << "the swapped entry is reported";
         EXPECT_EQ(snapshot(stranger()).empty(), false);
       }

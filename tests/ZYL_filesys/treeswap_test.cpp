@@ -13,6 +13,7 @@
 #include "ZYL_filesys/filecopy.h"
 #include "ZYL_filesys/filedelete.h"
 #include "filetree.h"
+#include "platform/file.h"
 #include "platform/treewalk.h"
 #include "support/tempdir.h"
 
@@ -62,6 +63,13 @@ bool ends_with_entry(const String& Path, const std::string& Entry) {
          (bare[bare.size() - name.size() - 1] == u'/' || bare[bare.size() - name.size() - 1] == u'\\');
 }
 
+// Moves a file or directory to a name that is free (through the library:
+// nothing else in the tree replaces files by renaming).
+void move(const fs::path& From, const fs::path& To) {
+  int error = 0;
+  ASSERT_TRUE(zyl::platform::rename_file(lib_path(From), lib_path(To), error)) << error;
+}
+
 bool holds_secret(const TreeSnapshot& Tree) {
   for (const auto& [path, content] : Tree)
     if (content == "secret") return true;
@@ -99,13 +107,13 @@ class TreeSwapTest : public zyl::test::TempDirTest {
     if (FSwapped || !ends_with_entry(Path, FCase->Entry) || in_dest != (FCase->What == Swap::DestDirToLink)) return;
     FSwapped = true;
     const fs::path entry = (in_dest ? tmp.path() / "dst" : root()) / FCase->Entry;
-    if (fs::exists(entry)) fs::rename(entry, tmp.path() / "moved-away");
+    if (fs::exists(entry)) move(entry, tmp.path() / "moved-away");
     switch (FCase->What) {
       case Swap::DestDirToLink: fs::create_directory_symlink(stranger() / "dir", entry); break;
       case Swap::DirToLink: fs::create_directory_symlink(stranger() / "dir", entry); break;
-      case Swap::DirToStrangerDir: fs::rename(stranger() / "dir", entry); break;
+      case Swap::DirToStrangerDir: move(stranger() / "dir", entry); break;
       case Swap::FileToLink: fs::create_symlink(stranger() / "secret.txt", entry); break;
-      case Swap::FileToStrangerFile: fs::rename(stranger() / "secret.txt", entry); break;
+      case Swap::FileToStrangerFile: move(stranger() / "secret.txt", entry); break;
     }
   }
 

@@ -6,7 +6,8 @@
 #include "platform/casemap.h"
 #include "platform/filename.h"
 #include "platform/filesearch.h"
-#include "platform/textfile.h"
+#include "platform/exceptions.h"
+#include "platform/file.h"
 #include "platform/treewalk.h"
 
 namespace ZYL_filesys {
@@ -50,7 +51,8 @@ namespace pf = zyl::platform;
 // Renames what Mask matches in Dir (named Path) and everything below the
 // matching directories. The directory is listed completely before anything
 // is renamed, so that renaming cannot make the listing skip or repeat an
-// entry; directories are entered through the handle of the one listed.
+// entry; entries are renamed and directories entered through the handle of
+// the directory listed.
 void set_case_in(const pf::WalkDir& Dir, const String& Path, const String& Mask, bool Upper) {
   std::vector<pf::DirEntry> entries;
   int error = 0;
@@ -59,9 +61,10 @@ void set_case_in(const pf::WalkDir& Dir, const String& Path, const String& Mask,
     if (!pf::matches_file_mask(e.Name, Mask)) continue;
     const String name = Upper ? zyl::AnsiUpperCase(e.Name) : zyl::AnsiLowerCase(e.Name);
     if (name != e.Name) {
-      zyl::TextFile f;
-      f.Assign(Path + e.Name);
-      f.Rename(Path + name);
+      if (!Dir.rename_entry(e, name, error))
+        throw zyl::EInOutError(u"Cannot rename file \"" + Path + e.Name + u"\" to \"" + Path + name + u"\": " +
+                                   pf::error_message(error),
+                               error);
       e.Name = name;
     }
     if (e.Type != pf::NodeType::Directory || e.Attr != zyl::faDirectory) continue;

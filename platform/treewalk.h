@@ -131,6 +131,12 @@ class ZYL_API WalkDir {
   // what a link points to), or a directory that is empty by now.
   bool remove(const DirEntry& Entry, int& Error) const;
 
+  // Renames the listed Entry (a link itself, never what it points to) to
+  // NewName in this directory. Never replaces another file: an existing
+  // NewName that is not Entry itself fails; another spelling of the same
+  // name (a change of case) renames it in place.
+  bool rename_entry(const DirEntry& Entry, const String& NewName, int& Error) const;
+
   // The target text of the listed link Entry (POSIX; Windows links are not
   // read: false with ERROR_NOT_SUPPORTED).
   bool read_link(const DirEntry& Entry, String& Target, int& Error) const;

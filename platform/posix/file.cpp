@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/posix/osname.h"
+#include "platform/posix/rename.h"
 
 namespace zyl::platform {
 namespace {
@@ -165,36 +166,42 @@ bool delete_file(const String& Name, int& Error) {
   return true;
 }
 
-namespace {
+namespace posix {
 
-bool same_file(const std::string& a, const std::string& b) {
-  struct stat sa, sb;
-  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-         sa.st_ino == sb.st_ino;
-}
-
-}  // namespace
-
-bool rename_file(const String& OldName, const String& NewName, int& Error) {
-  std::string from, to;
-  if (!to_os_name(OldName, from, Error) || !to_os_name(NewName, to, Error)) return false;
+bool rename_at(int FromDir, const std::string& From, int ToDir, const std::string& To, int& Error) {
   // rename() silently replaces an existing target; ask the kernel not to.
-  int rc = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+  int rc = ::renameat2(FromDir, From.c_str(), ToDir, To.c_str(), RENAME_NOREPLACE);
+  struct stat st;
   if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
     // The file system cannot refuse replacing; check first (not atomic).
-    struct stat st;
-    if (::lstat(to.c_str(), &st) == 0) {
+    if (::fstatat(ToDir, To.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
       errno = EEXIST;
     } else {
-      rc = ::rename(from.c_str(), to.c_str());
+      rc = ::renameat(FromDir, From.c_str(), ToDir, To.c_str());
     }
   }
-  if (rc != 0 && errno == EEXIST && same_file(from, to)) rc = ::rename(from.c_str(), to.c_str());
+  if (rc != 0 && errno == EEXIST) {
+    // Another spelling of the same file (a case-insensitive file system).
+    struct stat from;
+    if (::fstatat(FromDir, From.c_str(), &from, 0) == 0 && ::fstatat(ToDir, To.c_str(), &st, 0) == 0 &&
+        from.st_dev == st.st_dev && from.st_ino == st.st_ino)
+      rc = ::renameat(FromDir, From.c_str(), ToDir, To.c_str());
+    else
+      errno = EEXIST;
+  }
   if (rc != 0) {
     Error = errno;
     return false;
   }
   return true;
+}
+
+}  // namespace posix
+
+bool rename_file(const String& OldName, const String& NewName, int& Error) {
+  std::string from, to;
+  if (!to_os_name(OldName, from, Error) || !to_os_name(NewName, to, Error)) return false;
+  return posix::rename_at(AT_FDCWD, from, AT_FDCWD, to, Error);
 }
 
 String error_message(int Error) {

@@ -18,6 +18,7 @@
 #include "platform/filesearch.h"
 #include "platform/posix/attributes.h"
 #include "platform/posix/osname.h"
+#include "platform/posix/rename.h"
 
 namespace zyl::platform {
 
@@ -279,6 +280,13 @@ bool WalkDir::remove(const DirEntry& Entry, int& Error) const {
     return false;
   }
   return true;
+}
+
+bool WalkDir::rename_entry(const DirEntry& Entry, const String& NewName, int& Error) const {
+  std::string from, to;
+  if (!to_os_name(Entry.Name, from, Error) || !to_os_name(NewName, to, Error)) return false;
+  detail::run_walk_hook(FState->Path + Entry.Name);
+  return posix::rename_at(fd_of(FState->Fd), from, fd_of(FState->Fd), to, Error);
 }
 
 bool WalkDir::read_link(const DirEntry& Entry, String& Target, int& Error) const {

@@ -10,6 +10,7 @@
 
 #include <winternl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/win.h"
@@ -357,6 +358,51 @@ bool WalkDir::remove(const DirEntry& Entry, int& Error) const {
     return false;
   }
   return true;  // gone when the handle closes
+}
+
+namespace {
+
+// Renames the open H to Name in the directory Dir, never replacing. The
+// native call: the Win32 form takes the name as a path of its own.
+bool rename_handle(HANDLE H, HANDLE Dir, const std::wstring& Name, int& Error) {
+  std::vector<std::uint64_t> buffer(1 + (sizeof(FILE_RENAME_INFORMATION) + Name.size() * sizeof(wchar_t)) / 8);
+  auto* info = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer.data());
+  info->ReplaceIfExists = FALSE;
+  info->RootDirectory = Dir;
+  info->FileNameLength = static_cast<ULONG>(Name.size() * sizeof(wchar_t));
+  std::copy(Name.begin(), Name.end(), info->FileName);
+  IO_STATUS_BLOCK io{};
+  const NTSTATUS status =
+      ::NtSetInformationFile(H, &io, info, static_cast<ULONG>(buffer.size() * 8), FileRenameInformation);
+  if (status >= 0) return true;
+  Error = static_cast<int>(::RtlNtStatusToDosError(status));
+  return false;
+}
+
+}  // namespace
+
+bool WalkDir::rename_entry(const DirEntry& Entry, const String& NewName, int& Error) const {
+  detail::run_walk_hook(FState->Path + Entry.Name);
+  BY_HANDLE_FILE_INFORMATION info;
+  const win::ScopedFileHandle h =
+      open_checked(*FState, Entry, DELETE | FILE_READ_ATTRIBUTES, kShareAll, 0, info, Error);
+  if (!h.valid()) return false;
+  const std::wstring to = win::widen(NewName);
+  if (!same_path(win::widen(Entry.Name), to)) return rename_handle(h.get(), FState->Handle.get(), to, Error);
+  // A change of case. Some implementations report a single in-place rename
+  // as done and keep the old spelling, so the entry moves to a temporary
+  // name and from there to the new spelling, or back when that fails.
+  std::wstring temp;
+  for (unsigned attempt = 0;; ++attempt) {
+    temp = win::widen(Entry.Name) + L".~case" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+           std::to_wstring(attempt);
+    if (rename_handle(h.get(), FState->Handle.get(), temp, Error)) break;
+    if ((Error != ERROR_ALREADY_EXISTS && Error != ERROR_FILE_EXISTS) || attempt == 100) return false;
+  }
+  if (rename_handle(h.get(), FState->Handle.get(), to, Error)) return true;
+  int ignored = 0;
+  rename_handle(h.get(), FState->Handle.get(), win::widen(Entry.Name), ignored);
+  return false;
 }
 
 bool WalkDir::read_link(const DirEntry&, String&, int& Error) const {

@@ -1,8 +1,8 @@
 // Tree walks under attack: the walker's hook runs between listing a
 // directory and entering or opening an entry, and swaps that entry for a
-// link to somewhere else or for a stranger's directory or file. Deleting
-// and copying must stay inside their trees and never read the stranger's
-// data.
+// link to somewhere else or for a stranger's directory or file. Deleting,
+// copying and renaming must stay inside their trees and never read the
+// stranger's data.
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -12,6 +12,7 @@
 
 #include "ZYL_filesys/filecopy.h"
 #include "ZYL_filesys/filedelete.h"
+#include "ZYL_filesys/pathondisk.h"
 #include "filetree.h"
 #include "platform/file.h"
 #include "platform/treewalk.h"
@@ -27,13 +28,13 @@ using zyl::test::snapshot;
 using zyl::test::TreeSnapshot;
 
 enum class Swap { DirToLink, DirToStrangerDir, FileToLink, FileToStrangerFile, DestDirToLink };
-enum class Op { Delete, Copy };
+enum class Op { Delete, Copy, Rename };
 
 struct SwapCase {
   const char* Label;
   Swap What;
   const char* Entry;  // the entry of the tree that is swapped
-  bool Delete;        // whether deleting the swapped entry would leave the tree
+  bool Escapes;       // whether deleting or renaming through the swapped entry would leave the tree
 };
 
 const SwapCase kCases[] = {
@@ -130,7 +131,7 @@ class TreeSwapTest : public zyl::test::TempDirTest {
   const SwapCase* FCase = nullptr;
 };
 
-TEST_F(TreeSwapTest, DeleteAndCopyStayInsideTheirTrees) {
+TEST_F(TreeSwapTest, DeleteCopyAndRenameStayInsideTheirTrees) {
   const bool links = can_make_links(tmp.path());
   for (const SwapCase& c : kCases) {
     SCOPED_TRACE(c.Label);
@@ -138,9 +139,9 @@ TEST_F(TreeSwapTest, DeleteAndCopyStayInsideTheirTrees) {
       std::cout << "[   NOTE   ] no links on this system: " << c.Label << " not tried\n";
       continue;
     }
-    for (const Op op : {Op::Delete, Op::Copy}) {
-      if (op == Op::Delete && !c.Delete) continue;
-      SCOPED_TRACE(op == Op::Delete ? "DelDirTree" : "CopyFileTree");
+    for (const Op op : {Op::Delete, Op::Copy, Op::Rename}) {
+      if (op != Op::Copy && !c.Escapes) continue;
+      SCOPED_TRACE(op == Op::Delete ? "DelDirTree" : op == Op::Copy ? "CopyFileTree" : "SetAllFilenameCase");
       make(c);
       const std::size_t stranger_files = 2;
       const HookScope hook([this](const String& Path) { swap_at(Path); });
@@ -154,6 +155,15 @@ TEST_F(TreeSwapTest, DeleteAndCopyStayInsideTheirTrees) {
         EXPECT_EQ(std::count_if(data.begin(), data.end(), [](const auto& e) { return e.second == "secret"; }),
                   static_cast<std::ptrdiff_t>(stranger_files))
             << "nothing of the stranger's was deleted";
+      } else if (op == Op::Rename) {
+        SetAllFilenameCase(lib_path(root() / "*"), true);
+        EXPECT_TRUE(FSwapped);
+        EXPECT_TRUE(fs::exists(root() / "KEEP.TXT") || fs::exists(tmp.path() / "moved-away")) << "the walk ran";
+        for (const auto& [path, content] : stranger_data()) {
+          if (content == "secret") {
+            EXPECT_EQ(path.substr(path.rfind('/') + 1), "secret.txt") << "renamed: " << path;
+          }
+        }
       } else {
         const auto failures = CopyFileTreeReport(lib_path(root()), lib_path(tmp.path() / "dst"), false, nullptr);
         EXPECT_TRUE(FSwapped);

@@ -14,6 +14,7 @@
 #include "ZYL_filesys/filedelete.h"
 #include "ZYL_filesys/pathondisk.h"
 #include "filetree.h"
+#include "platform/exceptions.h"
 #include "platform/file.h"
 #include "platform/treewalk.h"
 #include "support/tempdir.h"
@@ -156,7 +157,12 @@ TEST_F(TreeSwapTest, DeleteCopyAndRenameStayInsideTheirTrees) {
                   static_cast<std::ptrdiff_t>(stranger_files))
             << "nothing of the stranger's was deleted";
       } else if (op == Op::Rename) {
-        SetAllFilenameCase(lib_path(root() / "*"), true);
+        try {
+          SetAllFilenameCase(lib_path(root() / "*"), true);
+        } catch (const zyl::EInOutError&) {
+          // Refusing to rename what is no longer the entry listed is an I/O
+          // error too (Windows checks the identity before renaming).
+        }
         EXPECT_TRUE(FSwapped);
         EXPECT_TRUE(fs::exists(root() / "KEEP.TXT") || fs::exists(tmp.path() / "moved-away")) << "the walk ran";
         for (const auto& [path, content] : stranger_data()) {

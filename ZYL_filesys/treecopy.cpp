@@ -74,9 +74,14 @@ void TreeCopy::copy_one(const WalkDir& Source, const DirEntry& Entry, const Walk
   // Opened through the listed directory, never through a link, and only a
   // regular file: a FIFO, socket or device swapped in is refused here.
   const pf::FileHandle source = Source.open_file(Entry, error);
-  if (!source.valid() && error == pf::kErrorNotRegularFile) return not_copied(dest, pf::error_message(error));
+  if (!source.valid() && error == pf::kErrorNotRegularFile) {
+    not_copied(dest, pf::error_message(error));
+    return;
+  }
   FCurrent = dest;
   ++FFiles;
+  FBytes = 0;
+  FSize = 0;
   const TFileCopyFeedBack progress = [this](std::int64_t Bytes, std::int64_t Size) {
     FBytes = Bytes;
     FSize = Size;

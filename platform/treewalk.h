@@ -134,7 +134,9 @@ class ZYL_API WalkDir {
   // Renames the listed Entry (a link itself, never what it points to) to
   // NewName in this directory. Never replaces another file: an existing
   // NewName that is not Entry itself fails; another spelling of the same
-  // name (a change of case) renames it in place.
+  // name (a change of case) renames it in place. Windows also refuses an
+  // entry that is no longer the one listed (POSIX renames by name, which
+  // never follows a link).
   bool rename_entry(const DirEntry& Entry, const String& NewName, int& Error) const;
 
   // The target text of the listed link Entry (POSIX; Windows links are not
@@ -163,8 +165,8 @@ class ZYL_API WalkDir {
 namespace detail {
 
 // Test seam: called with the path of each entry just before a walk enters,
-// opens or removes it (after it was listed), so that a test can swap it for
-// something else. Empty: nothing is called. Not for concurrent walks.
+// creates, opens, renames or removes it (after it was listed), so that a
+// test can swap it for something else. Empty: nothing is called. Not for concurrent walks.
 using WalkHook = std::function<void(const String& Path)>;
 ZYL_API void set_walk_hook(WalkHook Hook);
 void run_walk_hook(const String& Path);

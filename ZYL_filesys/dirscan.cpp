@@ -5,30 +5,25 @@
 
 #include "ZYL_filesys/detail/dirnames.h"
 #include "platform/casemap.h"
-#include "platform/dirlist.h"
 #include "platform/dirops.h"
 #include "platform/filename.h"
 #include "platform/filesearch.h"
+#include "platform/treewalk.h"
 
 namespace ZYL_filesys {
 namespace {
 
+namespace pf = zyl::platform;
+
 bool is_dot_entry(const String& Name) { return Name == u"." || Name == u".."; }
-
-// A directory the walk enters: not "." or "..", not a link.
-bool is_walked_directory(const zyl::TSearchRec& Rec) {
-  return (Rec.Attr & zyl::faDirectory) != 0 && (Rec.Attr & zyl::faSymLink) == 0 && !is_dot_entry(Rec.Name);
-}
-
-bool matches_every_name(const String& FileMask) { return FileMask == u"*" || FileMask == u"*.*"; }
 
 class FileScan {
  public:
   FileScan(zyl::TStrings* List, const TScanFilesFeedback& FeedBack) : FList(List), FFeedBack(FeedBack) {}
 
-  // Lists the files FileMask matches in directory Path (and below it with
+  // Lists the files FileMask matches in Dir, named Path (and below it with
   // IncludeSubDirs).
-  void walk(const String& Path, const String& FileMask, bool IncludeSubDirs);
+  void walk(const pf::WalkDir& Dir, const String& Path, const String& FileMask, bool IncludeSubDirs);
   std::int32_t count() const { return FCount; }
 
  private:
@@ -42,34 +37,36 @@ class FileScan {
   std::int32_t FCount = 0;
 };
 
-void FileScan::walk(const String& Path, const String& FileMask, bool IncludeSubDirs) {
-  // Each level's directory part is listed in upper case where that names the
-  // same directory.
-  const String dir = zyl::kFileNamesIgnoreCase ? zyl::AnsiUpperCase(Path) : Path;
+// Each level's directory part is listed in upper case where that names the
+// same directory.
+String listed_name(const String& Path) { return zyl::kFileNamesIgnoreCase ? zyl::AnsiUpperCase(Path) : Path; }
+
+void FileScan::walk(const pf::WalkDir& Dir, const String& Path, const String& FileMask, bool IncludeSubDirs) {
+  const String dir = listed_name(Path);
   if (FFeedBack) FFeedBack(dir, FCount);
-  std::vector<String> subdirs;
-  if (IncludeSubDirs && matches_every_name(FileMask)) {
-    // Every name matches: one listing gives the files and the directories,
-    // without looking up each entry.
-    zyl::platform::list_directory(dir, [&](const String& Name, zyl::platform::EntryKind Kind) {
-      if (Kind == zyl::platform::EntryKind::File) found(dir + Name);
-      if (Kind == zyl::platform::EntryKind::Directory) subdirs.push_back(Name);
-    });
-  } else {
-    zyl::TSearchRec rec;
-    for (int rc = zyl::FindFirst(dir + FileMask, zyl::faAnyFile, rec); rc == 0; rc = zyl::FindNext(rec))
-      if ((rec.Attr & zyl::faDirectory) == 0) found(dir + rec.Name);
-    if (IncludeSubDirs) {
-      for (int rc = zyl::FindFirst(dir + u"*.*", zyl::faAnyFile, rec); rc == 0; rc = zyl::FindNext(rec))
-        if (is_walked_directory(rec)) subdirs.push_back(rec.Name);
-    }
+  std::vector<pf::DirEntry> entries;
+  int error = 0;
+  if (!Dir.list(entries, error, pf::ListDetail::Kinds)) return;
+  // Files: everything that is not a directory, nor a link to one (hidden,
+  // system and special files included).
+  for (const pf::DirEntry& e : entries)
+    if ((e.Attr & zyl::faDirectory) == 0 && pf::matches_file_mask(e.Name, FileMask)) found(dir + e.Name);
+  if (!IncludeSubDirs) return;
+  for (const pf::DirEntry& e : entries) {
+    if (e.Type != pf::NodeType::Directory) continue;  // links are never entered
+    const pf::WalkDir sub = Dir.enter(e, error);
+    if (sub.valid()) walk(sub, dir + e.Name + zyl::PathDelim, FileMask, true);
   }
-  for (const String& sub : subdirs) walk(dir + sub + zyl::PathDelim, FileMask, true);
 }
 
 std::int32_t scan(const String& Mask, bool IncludeSubDirs, zyl::TStrings* List, const TScanFilesFeedback& FeedBack) {
   FileScan walk(List, FeedBack);
-  walk.walk(zyl::ExtractFilePath(Mask), zyl::ExtractFileName(Mask), IncludeSubDirs);
+  const String path = zyl::ExtractFilePath(Mask);
+  const String mask = zyl::ExtractFileName(Mask);
+  int error = 0;
+  const pf::WalkDir dir = pf::WalkDir::open(path, true, error);
+  if (dir.valid()) walk.walk(dir, path, mask, IncludeSubDirs);
+  else if (FeedBack) FeedBack(listed_name(path), 0);
   return walk.count();
 }
 

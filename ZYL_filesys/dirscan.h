@@ -29,7 +29,8 @@ using TScanFilesFeedback = std::function<void(const String& CurrentDir, std::int
 // Appends the full names of the files (hidden ones included, directories
 // not) that Mask matches to List; with IncludeSubDirs also those in every
 // subdirectory, with the same file mask. Linked directories are not
-// entered. Nothing happens when List is null. The list is neither cleared
+// entered, nor one swapped for another while the walk runs (the walk holds
+// each directory open, platform/treewalk.h). Nothing happens when List is null. The list is neither cleared
 // nor sorted. Never raises for missing paths.
 ZYL_API void ScanFilesToStrList(const String& Mask, bool IncludeSubDirs, zyl::TStrings* List,
                                 const TScanFilesFeedback& FeedBack);

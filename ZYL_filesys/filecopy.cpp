@@ -91,16 +91,15 @@ class PendingDestination {
 }
 
 // Opens the source denying others write access, as the copy needs it, and
-// takes its size. A source that cannot be opened at all raises; one that
-// opens only without that protection gives Result -1.
+// takes its size. A source that cannot be opened at all, or that is not a
+// regular file (a FIFO, socket, device or directory is never read), raises;
+// one that opens only without that protection gives Result -1.
 pf::FileHandle open_source(const String& Source, std::int64_t& Size, std::int32_t& Result) {
   int error = 0;
-  pf::FileHandle file = pf::open_file(Source, pf::FileAccess::Read, pf::FileDisposition::OpenExisting,
-                                      zyl::fmShareDenyWrite, error);
-  const pf::FileHandle probe =
-      file.valid() ? pf::FileHandle()
-                   : pf::open_file(Source, pf::FileAccess::Read, pf::FileDisposition::OpenExisting,
-                                   zyl::fmShareDenyNone, error);
+  pf::FileHandle file = pf::open_regular_file(Source, zyl::fmShareDenyWrite, error);
+  const pf::FileHandle probe = file.valid() || error == pf::kErrorNotRegularFile
+                                   ? pf::FileHandle()
+                                   : pf::open_regular_file(Source, zyl::fmShareDenyNone, error);
   const pf::FileHandle& sized = file.valid() ? file : probe;
   if (!sized.valid()) raise_source_error(Source, error);
   Size = pf::file_size(sized, error);
@@ -129,34 +128,42 @@ std::int32_t copy_blocks(const pf::FileHandle& Source, const pf::FileHandle& Des
 
 namespace detail {
 
+std::int32_t copy_open_file(const pf::FileHandle& Source, std::int64_t Size, std::int32_t Result,
+                            const String& SourceName, const String& DestName, bool CopyAttributes,
+                            const TFileCopyFeedBack& FeedBack, CopyOutcome& Outcome) {
+  Outcome.Path = DestName;
+  if (FeedBack) FeedBack(0, Size);
+  PendingDestination dest;
+  if (!dest.open(Outcome.Path, Outcome.Error)) {
+    Result = -2;
+  }
+  std::int64_t copied = 0;
+  if (Result == 0) Result = copy_blocks(Source, dest.file(), Size, FeedBack, copied, Outcome);
+  if (Result == 0 && !abort_requested.load()) {
+    int ignored = 0;
+    pf::copy_last_write_time(Source, dest.file(), ignored);
+    Result = dest.commit(Outcome.Error);
+    // The copy is in place; attributes that cannot be given leave it as an
+    // ordinary new file.
+    if (Result == 0 && CopyAttributes) pf::copy_attributes(Source, dest.path(), ignored);
+  }
+  if (Result == -1 || Result == -4) Outcome.Path = SourceName;
+  Outcome.Code = Result;
+  if (FeedBack) FeedBack(copied, Size);
+  return Result;
+}
+
 std::int32_t copy_file(const String& Source, const String& Dest, bool CopyAttributes,
                        const TFileCopyFeedBack& FeedBack, CopyOutcome& Outcome) {
   Outcome = CopyOutcome();
-  Outcome.Path = Dest;
-  if (DirExists(Outcome.Path)) Outcome.Path = with_trailing_delimiter(Outcome.Path) + zyl::ExtractFileName(Source);
-  if (Source == Outcome.Path) return 0;
+  String dest = Dest;
+  if (DirExists(dest)) dest = with_trailing_delimiter(dest) + zyl::ExtractFileName(Source);
+  Outcome.Path = dest;
+  if (Source == dest) return 0;
   std::int64_t size = 0;
   std::int32_t result = 0;
   const pf::FileHandle source = open_source(Source, size, result);
-  if (FeedBack) FeedBack(0, size);
-  PendingDestination dest;
-  if (!dest.open(Outcome.Path, Outcome.Error)) {
-    result = -2;
-  }
-  std::int64_t copied = 0;
-  if (result == 0) result = copy_blocks(source, dest.file(), size, FeedBack, copied, Outcome);
-  if (result == 0 && !abort_requested.load()) {
-    int ignored = 0;
-    pf::copy_last_write_time(source, dest.file(), ignored);
-    result = dest.commit(Outcome.Error);
-    // The copy is in place; attributes that cannot be given leave it as an
-    // ordinary new file.
-    if (result == 0 && CopyAttributes) pf::copy_attributes(Source, dest.path(), ignored);
-  }
-  if (result == -1 || result == -4) Outcome.Path = Source;
-  Outcome.Code = result;
-  if (FeedBack) FeedBack(copied, size);
-  return result;
+  return copy_open_file(source, size, result, Source, dest, CopyAttributes, FeedBack, Outcome);
 }
 
 bool copy_aborted() { return abort_requested.load(); }

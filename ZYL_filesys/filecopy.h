@@ -52,7 +52,9 @@ inline constexpr std::int64_t kCopyBlockSize = std::int64_t{1} << 20;
 // directory); -3 a write failed (the disk is full); -4 a read failed. With
 // CopyAttributes the destination gets the source's attributes (POSIX: its
 // permission bits) with the read-only bit cleared (the owner may write).
-// A source that does not exist raises EInOutError.
+// A source that does not exist, or is not a regular file (a FIFO, socket,
+// device or directory: never read), raises EInOutError ("Cannot read
+// "NAME": not a regular file").
 ZYL_API std::int32_t FileCopyFeedBk(const String& Source, const String& Dest, bool CopyAttributes,
                                     const TFileCopyFeedBack& FeedBack);
 
@@ -62,18 +64,25 @@ ZYL_API void AbortAnyFileCopying();
 
 // Copies directory SourceDir with everything in it to DestDir, creating
 // DestDir and its missing parents and recreating empty directories. Files
-// that fail are skipped. Linked directories are not entered (a link to a
-// file is copied as the file). Nothing is done when the two name the same
-// directory (ignoring case on Windows) or when DestDir lies inside SourceDir
-// (the copy would never end). The callback gets the file callback's values
-// with the destination's full name and the number of files started so far,
-// and once more after each file.
+// that fail are skipped. The source is walked on open directory handles
+// (platform/treewalk.h): links are never followed, neither into a directory
+// nor to a file; on POSIX a link is made again as a link with the same
+// target text, on Windows it is not copied. Only regular files are read:
+// FIFOs, sockets and devices are not copied. A directory swapped for
+// something else while the copy runs is not entered. Nothing is done when
+// the two name the same directory (ignoring case on Windows) or when DestDir
+// lies inside SourceDir (the copy would never end). The callback gets the
+// file callback's values with the destination's full name and the number of
+// files started so far, and once more after each file; an entry that is not
+// copied (special file, link that cannot be made) is reported once with
+// BytesCopied -1 and size 0, and does not count as a file started.
 ZYL_API void CopyFileTree(const String& SourceDir, const String& DestDir, bool CopyAttributes,
                           const TTreeCopyFeedBack& FeedBack);
 
 // The same, returning what failed, one line each: "PATH: reason" (a file
 // not copied, a directory not created, or the refusal of a copy into
-// itself). Empty when everything was copied (or after an abort).
+// itself, "PATH: not copied: not a regular file" for a FIFO, socket or
+// device). Empty when everything was copied (or after an abort).
 ZYL_API std::vector<String> CopyFileTreeReport(const String& SourceDir, const String& DestDir,
                                                bool CopyAttributes, const TTreeCopyFeedBack& FeedBack);
 

@@ -11,7 +11,9 @@
 //
 // Read-only files (POSIX: without the owner's write bit) are not deleted.
 // Symbolic links are deleted themselves; what they point to is never
-// touched, and a linked directory is never entered.
+// touched, and a linked directory is never entered. Trees are walked on open
+// directory handles (platform/treewalk.h), so a directory swapped for a link
+// while the walk runs cannot lead it outside the tree.
 #pragma once
 
 #include <cstdint>
@@ -25,12 +27,17 @@ using zyl::String;
 // Deletes Dir with everything in it. Returns an empty string on success,
 // else the first path that could not be removed (a directory with its
 // trailing delimiter); what was not visited yet stays. An empty Dir does
-// nothing; a root directory ("/", "C:\") is refused and returned. A link
-// given as Dir is removed itself.
+// nothing. A root is refused and returned, known by what the name leads to,
+// not by its spelling: "/" and any name for it ("link/.", "/tmp/.."), on
+// Windows a volume's root however written ("C:\", "\\?\C:\", "\\.\C:\", "C:"
+// while C:'s current directory is its root). A link given as Dir is removed
+// itself.
 [[nodiscard]] ZYL_API String DelDirTree(const String& Dir);
 
 // Deletes the files Mask matches, skipping names that start with "." and
-// directories, and returns how many were deleted.
+// directories, and returns how many were deleted. The directory part is
+// opened once as the system resolves it ("link/.." is the parent of the
+// link's target on POSIX) and the files are listed and deleted in it.
 ZYL_API std::int32_t DeleteFiles(const String& Mask);
 
 // Moves the same files to the user's recycle bin (see platform/trash.h) and

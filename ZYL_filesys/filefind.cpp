@@ -8,19 +8,36 @@
 #include "platform/casemap.h"
 #include "platform/filename.h"
 #include "platform/filesearch.h"
+#include "platform/treewalk.h"
 
 namespace ZYL_filesys {
 namespace {
 
-String detect_in(const String& Dir, const String& Name) {
-  zyl::TSearchRec rec;
-  if (zyl::FindFirst(Dir + Name, 0, rec) == 0) return Dir + rec.Name;
-  std::vector<String> subdirs;
-  for (int rc = zyl::FindFirst(Dir + u"*.*", zyl::faDirectory, rec); rc == 0; rc = zyl::FindNext(rec))
-    if (rec.Attr == zyl::faDirectory && rec.Name != u"." && rec.Name != u"..") subdirs.push_back(rec.Name);
-  zyl::FindClose(rec);
-  for (const String& sub : subdirs)
-    if (String found = detect_in(Dir + sub + zyl::PathDelim, Name); !found.empty()) return found;
+namespace pf = zyl::platform;
+
+// A plain file (not hidden, system, a directory or a volume label) whose
+// name matches: the exact spelling first, where names differ by case.
+const pf::DirEntry* match_in(const std::vector<pf::DirEntry>& Entries, const String& Name) {
+  const pf::DirEntry* found = nullptr;
+  for (const pf::DirEntry& e : Entries) {
+    if (!zyl::passes_attribute_filter(e.Attr, 0) || !pf::matches_file_mask(e.Name, Name)) continue;
+    if (e.Name == Name) return &e;
+    if (found == nullptr) found = &e;
+  }
+  return found;
+}
+
+String detect_in(const pf::WalkDir& Dir, const String& Path, const String& Name) {
+  std::vector<pf::DirEntry> entries;
+  int error = 0;
+  if (!Dir.list(entries, error)) return String();
+  if (const pf::DirEntry* e = match_in(entries, Name)) return Path + e->Name;
+  for (const pf::DirEntry& e : entries) {
+    if (e.Type != pf::NodeType::Directory || e.Attr != zyl::faDirectory) continue;
+    const pf::WalkDir sub = Dir.enter(e, error);
+    if (!sub.valid()) continue;
+    if (String found = detect_in(sub, Path + e.Name + zyl::PathDelim, Name); !found.empty()) return found;
+  }
   return String();
 }
 
@@ -31,7 +48,9 @@ String FileDetect(const String& Path) {
   if (zyl::kFileNamesIgnoreCase) dir = zyl::AnsiUpperCase(dir);
   const String name = zyl::ExtractFileName(Path);
   if (name.empty()) return String();
-  return detect_in(dir, name);
+  int error = 0;
+  const pf::WalkDir root = pf::WalkDir::open(dir, true, error);
+  return root.valid() ? detect_in(root, dir, name) : String();
 }
 
 std::int64_t GetFileSize64(const String& FileName) {

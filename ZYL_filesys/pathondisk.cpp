@@ -6,7 +6,9 @@
 #include "platform/casemap.h"
 #include "platform/filename.h"
 #include "platform/filesearch.h"
-#include "platform/textfile.h"
+#include "platform/exceptions.h"
+#include "platform/file.h"
+#include "platform/treewalk.h"
 
 namespace ZYL_filesys {
 namespace {
@@ -44,32 +46,30 @@ bool split_root(const String& Full, String& Root, String& Rest) {
   return false;
 }
 
-struct Entry {
-  String Name;
-  std::int32_t Attr;
-};
+namespace pf = zyl::platform;
 
-// The entries that Path (a directory part and a mask) finds, "." and ".."
-// left out. Listed completely before anything is renamed, so that renaming
-// cannot make the listing skip or repeat an entry.
-std::vector<Entry> list_entries(const String& Path) {
-  std::vector<Entry> entries;
-  zyl::TSearchRec rec;
-  for (int rc = zyl::FindFirst(Path, zyl::faAnyFile, rec); rc == 0; rc = zyl::FindNext(rec))
-    if (rec.Name != u"." && rec.Name != u"..") entries.push_back({rec.Name, rec.Attr});
-  zyl::FindClose(rec);
-  return entries;
-}
-
-void set_case_in(const String& Dir, const String& Mask, bool Upper) {
-  for (const Entry& e : list_entries(Dir + Mask)) {
+// Renames what Mask matches in Dir (named Path) and everything below the
+// matching directories. The directory is listed completely before anything
+// is renamed, so that renaming cannot make the listing skip or repeat an
+// entry; entries are renamed and directories entered through the handle of
+// the directory listed.
+void set_case_in(const pf::WalkDir& Dir, const String& Path, const String& Mask, bool Upper) {
+  std::vector<pf::DirEntry> entries;
+  int error = 0;
+  if (!Dir.list(entries, error)) return;
+  for (pf::DirEntry& e : entries) {
+    if (!pf::matches_file_mask(e.Name, Mask)) continue;
     const String name = Upper ? zyl::AnsiUpperCase(e.Name) : zyl::AnsiLowerCase(e.Name);
     if (name != e.Name) {
-      zyl::TextFile f;
-      f.Assign(Dir + e.Name);
-      f.Rename(Dir + name);
+      if (!Dir.rename_entry(e, name, error))
+        throw zyl::EInOutError(u"Cannot rename file \"" + Path + e.Name + u"\" to \"" + Path + name + u"\": " +
+                                   pf::error_message(error),
+                               error);
+      e.Name = name;
     }
-    if (e.Attr == zyl::faDirectory) set_case_in(Dir + name + zyl::PathDelim, Mask, Upper);
+    if (e.Type != pf::NodeType::Directory || e.Attr != zyl::faDirectory) continue;
+    const pf::WalkDir sub = Dir.enter(e, error);
+    if (sub.valid()) set_case_in(sub, Path + name + zyl::PathDelim, Mask, Upper);
   }
 }
 
@@ -100,7 +100,10 @@ String DOSToWinPath(const String& Path) {
 }
 
 void SetAllFilenameCase(const String& FileMask, bool Upper) {
-  set_case_in(zyl::ExtractFilePath(FileMask), zyl::ExtractFileName(FileMask), Upper);
+  const String path = zyl::ExtractFilePath(FileMask);
+  int error = 0;
+  const pf::WalkDir dir = pf::WalkDir::open(path, true, error);
+  if (dir.valid()) set_case_in(dir, path, zyl::ExtractFileName(FileMask), Upper);
 }
 
 }  // namespace ZYL_filesys

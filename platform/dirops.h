@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "platform/file.h"
 #include "platform/hoststring.h"
 
 namespace zyl::platform {
@@ -32,13 +33,17 @@ ZYL_API bool remove_directory(const String& Name, int& Error);
 // it points to.
 ZYL_API bool remove_link(const String& Name, int& Error);
 
+// Creates a symbolic link Name whose target text is Target (POSIX; on
+// Windows false with ERROR_NOT_SUPPORTED).
+ZYL_API bool create_link(const String& Target, const String& Name, int& Error);
+
 // True when A and B name the same existing file or directory (links
 // followed), however they are spelled.
 [[nodiscard]] ZYL_API bool same_entry(const String& A, const String& B);
 
-// Gives Dest the attributes of Source as a copy carries them: on Windows the
-// attribute bits with read-only cleared, on POSIX the permission bits with
-// the owner's write bit set.
-ZYL_API bool copy_attributes(const String& Source, const String& Dest, int& Error);
+// Gives Dest the attributes of the open file Source as a copy carries them:
+// on Windows the attribute bits with read-only cleared, on POSIX the
+// permission bits with the owner's write bit set.
+ZYL_API bool copy_attributes(const FileHandle& Source, const String& Dest, int& Error);
 
 }  // namespace zyl::platform

@@ -51,6 +51,16 @@ class ZYL_API FileHandle {
 ZYL_API FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disposition,
                              std::uint16_t ShareMode, int& Error);
 
+// The error of an operation that reads file contents and was given a FIFO,
+// socket, device or directory: "not a regular file". An application-defined
+// code on Windows (bit 29), far from every errno value on POSIX.
+inline constexpr int kErrorNotRegularFile = 0x20000001;
+
+// Opens an existing regular file for reading with ShareMode as open_file
+// does. Anything else is refused with kErrorNotRegularFile before its
+// contents are read: a FIFO is not waited on, a device is not read.
+ZYL_API FileHandle open_regular_file(const String& Name, std::uint16_t ShareMode, int& Error);
+
 // Move up to Count bytes and return how many moved (read_file: fewer at the
 // end of the file). When the OS fails part way, Error is set and the result
 // is the count moved before the failure, or -1 when nothing moved; Error

@@ -29,7 +29,15 @@ mkdir -p "$(dirname "$prefix")"
     wineboot --init </dev/null >/dev/null 2>&1 9>&- || true
     wineserver --wait 9>&- || true
   fi
+  # Drive S: for tests that act on a volume's root: a directory of the
+  # prefix marked as a sandbox, so nothing else is reachable through it.
+  if [ -d "$prefix/dosdevices" ]; then
+    mkdir -p "$prefix/sandbox-drive"
+    touch "$prefix/sandbox-drive/.zyl-sandbox"
+    [ -L "$prefix/dosdevices/s:" ] || ln -s "$prefix/sandbox-drive" "$prefix/dosdevices/s:"
+  fi
 ) 9>"$prefix.lock"
+export ZYL_SANDBOX_DRIVE=S:
 # A program that starts just as the previous one's server is shutting down
 # is refused before it runs ("cannot connect to it"); it is started again.
 errors=$(mktemp)

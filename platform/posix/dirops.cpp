@@ -55,6 +55,12 @@ bool remove_link(const String& Name, int& Error) {
   return on_name(Name, Error, [](const char* p) { return ::unlink(p); });
 }
 
+bool create_link(const String& Target, const String& Name, int& Error) {
+  std::string target;
+  if (!to_os_name(Target, target, Error)) return false;
+  return on_name(Name, Error, [&](const char* p) { return ::symlink(target.c_str(), p); });
+}
+
 bool same_entry(const String& A, const String& B) {
   std::string a, b;
   int ignored = 0;
@@ -63,11 +69,11 @@ bool same_entry(const String& A, const String& B) {
          ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-bool copy_attributes(const String& Source, const String& Dest, int& Error) {
-  std::string source, dest;
-  if (!to_os_name(Source, source, Error) || !to_os_name(Dest, dest, Error)) return false;
+bool copy_attributes(const FileHandle& Source, const String& Dest, int& Error) {
+  std::string dest;
+  if (!to_os_name(Dest, dest, Error)) return false;
   struct stat st;
-  if (::stat(source.c_str(), &st) != 0 || ::chmod(dest.c_str(), (st.st_mode & 07777) | S_IWUSR) != 0) {
+  if (::fstat(static_cast<int>(Source.native()), &st) != 0 || ::chmod(dest.c_str(), (st.st_mode & 07777) | S_IWUSR) != 0) {
     Error = errno;
     return false;
   }

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/posix/osname.h"
+#include "platform/posix/rename.h"
 
 namespace zyl::platform {
 namespace {
@@ -60,6 +61,39 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
   }
   Error = 0;
   return FileHandle(fd);
+}
+
+FileHandle open_regular_file(const String& Name, std::uint16_t /*ShareMode*/, int& Error) {
+  std::string path;
+  if (!to_os_name(Name, path, Error)) return FileHandle();
+  // Refused by its kind before it is opened at all where that is known;
+  // the open itself does not wait for a FIFO's writer, and what was opened
+  // is checked again, since the name may lead elsewhere by now.
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    Error = kErrorNotRegularFile;
+    return FileHandle();
+  }
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    Error = errno;
+    return FileHandle();
+  }
+  FileHandle file(fd);
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    Error = kErrorNotRegularFile;
+    return FileHandle();
+  }
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    Error = errno;
+    return FileHandle();
+  }
+  Error = 0;
+  return file;
 }
 
 std::int64_t read_file(const FileHandle& File, void* Buffer, std::int64_t Count, int& Error) {
@@ -132,31 +166,29 @@ bool delete_file(const String& Name, int& Error) {
   return true;
 }
 
-namespace {
+namespace posix {
 
-bool same_file(const std::string& a, const std::string& b) {
-  struct stat sa, sb;
-  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-         sa.st_ino == sb.st_ino;
-}
-
-}  // namespace
-
-bool rename_file(const String& OldName, const String& NewName, int& Error) {
-  std::string from, to;
-  if (!to_os_name(OldName, from, Error) || !to_os_name(NewName, to, Error)) return false;
+bool rename_at(int FromDir, const std::string& From, int ToDir, const std::string& To, int& Error) {
   // rename() silently replaces an existing target; ask the kernel not to.
-  int rc = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+  int rc = ::renameat2(FromDir, From.c_str(), ToDir, To.c_str(), RENAME_NOREPLACE);
+  struct stat st;
   if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
     // The file system cannot refuse replacing; check first (not atomic).
-    struct stat st;
-    if (::lstat(to.c_str(), &st) == 0) {
+    if (::fstatat(ToDir, To.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
       errno = EEXIST;
     } else {
-      rc = ::rename(from.c_str(), to.c_str());
+      rc = ::renameat(FromDir, From.c_str(), ToDir, To.c_str());
     }
   }
-  if (rc != 0 && errno == EEXIST && same_file(from, to)) rc = ::rename(from.c_str(), to.c_str());
+  if (rc != 0 && errno == EEXIST) {
+    // Another spelling of the same file (a case-insensitive file system).
+    struct stat from;
+    if (::fstatat(FromDir, From.c_str(), &from, 0) == 0 && ::fstatat(ToDir, To.c_str(), &st, 0) == 0 &&
+        from.st_dev == st.st_dev && from.st_ino == st.st_ino)
+      rc = ::renameat(FromDir, From.c_str(), ToDir, To.c_str());
+    else
+      errno = EEXIST;
+  }
   if (rc != 0) {
     Error = errno;
     return false;
@@ -164,6 +196,17 @@ bool rename_file(const String& OldName, const String& NewName, int& Error) {
   return true;
 }
 
-String error_message(int Error) { return from_utf8(std::strerror(Error)); }
+}  // namespace posix
+
+bool rename_file(const String& OldName, const String& NewName, int& Error) {
+  std::string from, to;
+  if (!to_os_name(OldName, from, Error) || !to_os_name(NewName, to, Error)) return false;
+  return posix::rename_at(AT_FDCWD, from, AT_FDCWD, to, Error);
+}
+
+String error_message(int Error) {
+  if (Error == kErrorNotRegularFile) return u"not a regular file";
+  return from_utf8(std::strerror(Error));
+}
 
 }  // namespace zyl::platform

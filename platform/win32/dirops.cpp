@@ -64,19 +64,27 @@ bool remove_link(const String& Name, int& Error) {
   });
 }
 
+bool create_link(const String&, const String&, int& Error) {
+  Error = ERROR_NOT_SUPPORTED;
+  return false;
+}
+
 bool same_entry(const String& A, const String& B) {
   BY_HANDLE_FILE_INFORMATION a, b;
   return identity(A, a) && identity(B, b) && a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
          a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
 }
 
-bool copy_attributes(const String& Source, const String& Dest, int& Error) {
+bool copy_attributes(const FileHandle& Source, const String& Dest, int& Error) {
   constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                               FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE |
                               FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-  std::int32_t source = 0;
-  if (!get_attributes(Source, source, Error)) return false;
-  DWORD wanted = static_cast<DWORD>(source) & kSettable & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!::GetFileInformationByHandle(reinterpret_cast<HANDLE>(Source.native()), &info)) {
+    Error = last_error();
+    return false;
+  }
+  DWORD wanted = info.dwFileAttributes & kSettable & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
   if (wanted == 0) wanted = FILE_ATTRIBUTE_NORMAL;
   return on_name(Dest, Error, [&](const wchar_t* p) { return ::SetFileAttributesW(p, wanted) != 0; });
 }

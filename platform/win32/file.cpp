@@ -116,6 +116,29 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
   return FileHandle(reinterpret_cast<std::intptr_t>(h.release()));
 }
 
+FileHandle open_regular_file(const String& Name, std::uint16_t ShareMode, int& Error) {
+  std::wstring path;
+  if (!wide_name(Name, path, Error)) return FileHandle();
+  // A directory does not open without FILE_FLAG_BACKUP_SEMANTICS; devices
+  // and pipes open, and are told apart from disk files by their type.
+  win::ScopedFileHandle h(::CreateFileW(path.c_str(), GENERIC_READ, share_flags(ShareMode), nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h.valid()) {
+    Error = last_error();
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (Error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+      Error = kErrorNotRegularFile;
+    return FileHandle();
+  }
+  if (::GetFileType(h.get()) != FILE_TYPE_DISK) {
+    Error = kErrorNotRegularFile;
+    return FileHandle();
+  }
+  Error = 0;
+  return FileHandle(reinterpret_cast<std::intptr_t>(h.release()));
+}
+
 std::int64_t read_file(const FileHandle& File, void* Buffer, std::int64_t Count, int& Error) {
   auto* out = static_cast<char*>(Buffer);
   std::int64_t done = 0;
@@ -222,6 +245,7 @@ bool rename_file(const String& OldName, const String& NewName, int& Error) {
 }
 
 String error_message(int Error) {
+  if (Error == kErrorNotRegularFile) return u"not a regular file";
   wchar_t* text = nullptr;
   const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                        FORMAT_MESSAGE_IGNORE_INSERTS,

@@ -1,6 +1,11 @@
 // What only POSIX systems can set up: symbolic links, names that differ only
 // in case, devices, permission bits, and the freedesktop.org trash.
+#include <sched.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -17,6 +22,7 @@
 #include "ZYL_filesys/filecopy.h"
 #include "ZYL_filesys/filedelete.h"
 #include "filetree.h"
+#include "platform/exceptions.h"
 #include "support/tempdir.h"
 
 namespace ZYL_filesys {
@@ -41,11 +47,13 @@ class PosixTreeTest : public zyl::test::TempDirTest {
   zyl::test::TreeSnapshot outside() const { return snapshot(tmp.path() / "outside"); }
 };
 
-TEST_F(PosixTreeTest, CopyKeepsCaseTwinsCopiesLinkedFilesAndSkipsLinkedDirectories) {
+TEST_F(PosixTreeTest, CopyKeepsCaseTwinsAndMakesLinksAgainWithoutFollowingThem) {
   CopyFileTree(lib_path(src()), lib_path(tmp.path() / "dst"), false, nullptr);
+  const std::string outside = (tmp.path() / "outside").string();
   EXPECT_EQ(snapshot(tmp.path() / "dst"), (zyl::test::TreeSnapshot{{"File.txt", "upper"},
                                                                   {"file.txt", "lower"},
-                                                                  {"file-link", "target"},
+                                                                  {"file-link", "->" + outside + "/target.txt"},
+                                                                  {"dir-link", "->" + outside + "/dir"},
                                                                   {"sub", "/"},
                                                                   {"sub/x.txt", "x"}}));
   // Another case is another directory here: a real copy.
@@ -100,6 +108,84 @@ TEST(PosixFileCopy, AttributesArePermissionBitsWithOwnerWrite) {
   struct stat st;
   ASSERT_EQ(::stat((tmp.path() / "dst.sh").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0750u);
+}
+
+// The root is refused by what a name leads to, not by its spelling. Run in
+// a child chrooted into a sandbox, so a fault empties the sandbox and never
+// the machine; the root of the sandbox is "/" for the child.
+TEST(PosixRootGuard, TheRootIsRefusedHoweverItIsNamed) {
+  const zyl::test::TempDir sandbox;
+  zyl::test::make_tree(sandbox.path(), {{"keep.txt", "keep"}, {"dir/x.txt", "x"}});
+  fs::create_directory_symlink("/", sandbox.path() / "link");
+  const auto before = snapshot(sandbox.path());
+  const char16_t* const names[] = {u"/", u"//", u"/.", u"/link/.", u"/dir/..", u"link/..", u"dir/../.", u"/link/dir/.."};
+  constexpr int kCannotChroot = 77;
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // Root may chroot; others only inside a user namespace of their own.
+    if ((::geteuid() != 0 && ::unshare(CLONE_NEWUSER) != 0) || ::chroot(sandbox.path().c_str()) != 0 ||
+        ::chdir("/") != 0)
+      ::_exit(kCannotChroot);
+    for (int i = 0; i < static_cast<int>(std::size(names)); ++i)
+      if (DelDirTree(names[i]).empty()) ::_exit(10 + i);
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == kCannotChroot) GTEST_SKIP() << "needs root or user namespaces to chroot into a sandbox";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "deleted as a tree: "
+                                    << zyl::to_utf8(names[std::max(0, WEXITSTATUS(status) - 10)]);
+  EXPECT_EQ(snapshot(sandbox.path()), before);
+}
+
+// FIFOs, sockets and devices are never opened for reading: a tree copy
+// skips and reports them, a file copy refuses them. A FIFO read would hang
+// this test; a device read would never end.
+TEST(PosixSpecialFiles, AreNeverReadByCopies) {
+  const zyl::test::TempDir tmp;
+  const fs::path src = tmp.path() / "src";
+  zyl::test::make_tree(src, {{"plain.txt", "plain"}});
+  std::set<std::string> specials = {"fifo", "socket"};
+  ASSERT_EQ(::mkfifo((src / "fifo").c_str(), 0644), 0);
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string sock_path = (src / "socket").string();
+  ASSERT_LT(sock_path.size(), sizeof address.sun_path);
+  std::copy(sock_path.begin(), sock_path.end(), address.sun_path);
+  ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  if (::mknod((src / "zero").c_str(), S_IFCHR | 0666, ::makedev(1, 5)) == 0) specials.insert("zero");  // as root
+  const fs::path dst = tmp.path() / "dst";
+
+  std::set<String> reported;
+  const auto failures = CopyFileTreeReport(
+      lib_path(src), lib_path(dst), false, [&](std::int64_t bytes, std::int64_t, const String& name, std::int32_t) {
+        if (bytes < 0) reported.insert(name);
+      });
+  ::close(sock);
+  std::set<String> expected_reports;
+  std::set<String> expected_failures;
+  for (const std::string& name : specials) {
+    expected_reports.insert(lib_path(dst / name));
+    expected_failures.insert(lib_path(dst / name) + u": not copied: not a regular file");
+  }
+  EXPECT_EQ(reported, expected_reports);
+  EXPECT_EQ(std::set<String>(failures.begin(), failures.end()), expected_failures);
+  EXPECT_EQ(snapshot(dst), (zyl::test::TreeSnapshot{{"plain.txt", "plain"}}));
+
+  std::vector<fs::path> sources = {"/dev/zero", src / "fifo", src / "socket", src};
+  for (const fs::path& source : sources) {
+    SCOPED_TRACE(source.string());
+    try {
+      (void)FileCopyFeedBk(lib_path(source), lib_path(tmp.path() / "one"), false, nullptr);
+      ADD_FAILURE() << "copied";
+    } catch (const zyl::EInOutError& e) {
+      EXPECT_NE(std::string(e.what()).find("not a regular file"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(fs::exists(tmp.path() / "one"));
+  }
 }
 
 // The .trashinfo keys of one entry, with Path= decoded.
@@ -175,6 +261,27 @@ TEST_F(TrashTest, EntriesFollowTheFreedesktopLayout) {
                                                                      {work(long_name), {"long"}},
                                                                      {work("\xC3\xA9.txt"), {"accent"}}}))
       << "the full original names, long ones not cut";
+}
+
+TEST_F(TrashTest, MasksWithDotDotAfterALinkListAndActInOneDirectory) {
+  // work/link/.. is other/ on disk, and work/ only as text.
+  zyl::test::make_tree(tmp.path() / "work", {{"a.txt", "work"}});
+  zyl::test::make_tree(tmp.path() / "other", {{"deep", "/"}});
+  fs::create_directory_symlink(tmp.path() / "other" / "deep", tmp.path() / "work" / "link");
+  const String mask = lib_path(tmp.path() / "work" / "link" / ".." / "*.txt");
+  const struct {
+    const char* Label;
+    std::int32_t (*Act)(const String&);
+  } ops[] = {{"DeleteFiles", DeleteFiles}, {"MoveToRecycleBin", MoveToRecycleBin}};
+  for (const auto& op : ops) {
+    SCOPED_TRACE(op.Label);
+    write_file_bytes(tmp.path() / "other" / "b.txt", "other");
+    EXPECT_EQ(op.Act(mask), 1);
+    EXPECT_FALSE(fs::exists(tmp.path() / "other" / "b.txt"));
+    EXPECT_EQ(read_file_bytes(tmp.path() / "work" / "a.txt"), "work");
+  }
+  EXPECT_EQ(read_trash_info(trash() / "info" / "b.txt.trashinfo").at("Path"), (fs::canonical(tmp.path() / "other") / "b.txt").string())
+      << "trashed under the name it was listed by";
 }
 
 TEST_F(TrashTest, FilesOnAnotherFileSystemGoToItsTopDirectoryTrash) {

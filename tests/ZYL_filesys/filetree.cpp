@@ -31,7 +31,8 @@ void make_tree(const fs::path& Root, const std::vector<TreeEntry>& Entries) {
 TreeSnapshot snapshot(const fs::path& Root) {
   TreeSnapshot out;
   for (auto it = fs::recursive_directory_iterator(Root); it != fs::recursive_directory_iterator(); ++it) {
-    const std::string rel = utf8_of(fs::relative(it->path(), Root));
+    // Lexically: fs::relative would resolve a link to its target.
+    const std::string rel = utf8_of(it->path().lexically_relative(Root));
     if (it->is_symlink()) {
       out[rel] = "->" + utf8_of(fs::read_symlink(it->path()));
     } else if (it->is_directory()) {

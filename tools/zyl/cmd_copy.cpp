@@ -90,6 +90,7 @@ int run_copytree(Args& args) {
     std::int64_t current_size = 0;
     failures = zyl::CopyFileTreeReport(
         source, dest, attrs, [&](std::int64_t done, std::int64_t size, const zyl::String& name, std::int32_t count) {
+          if (done < 0) return;  // not copied (a FIFO, device or socket): among the failures reported below
           if (count != current) {
             finished += current_size;
             current = count;

@@ -156,9 +156,11 @@ class ZYL_API TFeatureMatrix : public zyl::TComponent {
   // Stores the decimal text; kind fkInteger, fkDouble or fkString, else
   // raises "feature is not of numeric or string type"; OnChange.
   void SetFeatValint(std::int32_t fix, std::int32_t obj, std::int64_t FeatVal);
-  // The stored text read as a number by the string number scanner (what it
-  // accepts, e.g. "1.", ".5", "12abc" giving 12, is read); 0 out of range.
-  // Raises "feature is not a floating point number" for other texts.
+  // The stored text as a number; 0 out of range. Raises "feature is not a
+  // floating point number" unless the string number scanner reads a number
+  // from its start, then converts the whole text with StrToFloat, whose
+  // EConvertError a text such as "12abc", "1,5" or "1.5 2" raises.
+  //   "1.5" ⇒ 1.5;  ".5" ⇒ 0.5;  "n/a" ⇒ EZYLDStructError;  "1,5" ⇒ EConvertError
   double GetFeatValDouble(std::int32_t fix, std::int32_t obj) const;
   // Stores FloatToStr(FeatVal) (15 significant digits, "." always: "2.5",
   // "1E20", "-2.5E-7"); kind fkDouble or fkString, else raises "feature is

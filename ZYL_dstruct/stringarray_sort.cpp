@@ -82,6 +82,7 @@ void TStringArray::Sort(std::int32_t Col, std::int32_t ColSec, bool Ascending) {
   } while (g != 1);
   estimate += FNRow;
   if (FNRow > 1) {
+    FSortPending = true;
     if (OnBeforeSortExchange) sort_with_hook(Col, ColSec, Ascending, estimate);
     else sort_prepared(Col, ColSec, Ascending, estimate);
     Changed();

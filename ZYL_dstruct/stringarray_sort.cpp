@@ -7,9 +7,9 @@
 //
 // Without an OnBeforeSortExchange handler a key cannot change during the
 // sort, so each key is prepared once: lower-cased into one buffer, with its
-// first eight bytes as a big-endian integer kept beside the sort index in
-// view order. Most comparisons then decide on two integers that lie next to
-// the index entries being compared. With a handler, every comparison asks
+// first sixteen bytes as two big-endian integers and its length kept beside
+// the sort index in view order. Most comparisons then decide on integers
+// that lie next to the index entries being compared. With a handler, every comparison asks
 // it for both keys, as the hook promises.
 #include <algorithm>
 #include <cmath>
@@ -27,6 +27,27 @@ std::int32_t next_gap(std::int32_t g) {
   return n < 1 ? 1 : n;
 }
 
+// The first sixteen bytes of a key as two big-endian integers, zero-padded
+// (so ordered as the keys are), and the key's length.
+struct KeyPrefix {
+  std::uint64_t hi, lo;
+  std::uint32_t length;
+  // <0, 0, >0 as the key sorts before, with, after the other one, as far as
+  // prefixes and lengths tell (see decides).
+  int compare(const KeyPrefix& o) const noexcept {
+    if (hi != o.hi) return hi < o.hi ? -1 : 1;
+    if (lo != o.lo) return lo < o.lo ? -1 : 1;
+    if (length <= 16 && o.length <= 16) return length < o.length ? -1 : length > o.length ? 1 : 0;
+    return 0;
+  }
+  // False when the prefixes are equal and a key is longer than sixteen
+  // bytes: only the whole keys can tell then. Two keys within sixteen bytes
+  // with equal prefixes differ at most in zero bytes of padding.
+  bool decides(const KeyPrefix& o) const noexcept {
+    return hi != o.hi || lo != o.lo || (length <= 16 && o.length <= 16);
+  }
+};
+
 // The lower-cased keys of one column by storage row.
 class PreparedKeys {
  public:
@@ -43,14 +64,15 @@ class PreparedKeys {
     const std::uint32_t b = FStart[static_cast<std::size_t>(storage_row)];
     return {FBytes.data() + a, b - a};
   }
-  // The first eight bytes, big-endian, zero-padded: ordered as the keys are,
-  // except that keys equal here may still differ further on (or in length).
-  std::uint64_t prefix(std::int32_t storage_row) const noexcept {
+  // The prefix of a storage row's key.
+  KeyPrefix prefix(std::int32_t storage_row) const noexcept {
     const std::string_view k = key(storage_row);
-    std::uint64_t v = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-      v = (v << 8) | (i < k.size() ? static_cast<std::uint8_t>(k[i]) : 0u);
-    return v;
+    auto word = [&k](std::size_t from) {
+      std::uint64_t v = 0;
+      for (std::size_t i = from; i < from + 8; ++i) v = (v << 8) | (i < k.size() ? static_cast<std::uint8_t>(k[i]) : 0u);
+      return v;
+    };
+    return {word(0), word(8), static_cast<std::uint32_t>(k.size())};
   }
 
  private:
@@ -103,13 +125,13 @@ void TStringArray::sort_prepared(std::int32_t Col, std::int32_t ColSec, bool Asc
       valid_sec ? PreparedKeys(FNRow, text_of(ColSec)) : PreparedKeys(0, empty_text);
 
   const auto n = static_cast<std::size_t>(FNRow);
-  std::vector<std::uint64_t> prefix(n);  // in view order, exchanged with the index
+  std::vector<KeyPrefix> prefix(n);  // in view order, exchanged with the index
   for (std::size_t i = 0; i < n; ++i) prefix[i] = primary.prefix(FSortIx[i]);
 
   // <0, 0, >0 as the row at view index a sorts before, with, after the one at b.
   auto compare = [&](std::size_t a, std::size_t b) {
-    int c = prefix[a] < prefix[b] ? -1 : prefix[a] > prefix[b] ? 1 : 0;
-    if (c == 0) c = compare_bytes(primary.key(FSortIx[a]), primary.key(FSortIx[b]));
+    int c = prefix[a].compare(prefix[b]);
+    if (c == 0 && !prefix[a].decides(prefix[b])) c = compare_bytes(primary.key(FSortIx[a]), primary.key(FSortIx[b]));
     if (c == 0 && valid_sec) c = compare_bytes(secondary.key(FSortIx[a]), secondary.key(FSortIx[b]));
     return c;
   };

@@ -315,16 +315,12 @@ bool TStringArray::Resize(std::int32_t Nc, std::int32_t Nr) {
       return false;
     }
     FRAllocated = static_cast<std::int32_t>(alloc);
-    // Storage rows beyond the smaller row count read as empty from now on.
-    const auto hi = static_cast<std::size_t>(std::min<std::int64_t>(std::max(FNRow, Nr), alloc));
-    for (auto& col : FPoiArray) std::fill(col.begin() + static_cast<std::ptrdiff_t>(lo), col.begin() + static_cast<std::ptrdiff_t>(hi), 0u);
-    std::fill(FRowAttrib.begin() + static_cast<std::ptrdiff_t>(lo), FRowAttrib.begin() + static_cast<std::ptrdiff_t>(hi), 0);
-  } else {
-    // Same columns and enough rows: clear the storage rows that leave or join.
-    const auto hi = static_cast<std::size_t>(std::max(FNRow, Nr));
-    for (auto& col : FPoiArray) std::fill(col.begin() + static_cast<std::ptrdiff_t>(lo), col.begin() + static_cast<std::ptrdiff_t>(hi), 0u);
-    if (Nr > FNRow) std::fill(FRowAttrib.begin() + static_cast<std::ptrdiff_t>(lo), FRowAttrib.begin() + static_cast<std::ptrdiff_t>(hi), 0);
   }
+  // The storage rows that leave or join read as empty, attribute 0.
+  const auto hi = static_cast<std::size_t>(std::min(std::max(FNRow, Nr), FRAllocated));
+  for (auto& col : FPoiArray)
+    std::fill(col.begin() + static_cast<std::ptrdiff_t>(lo), col.begin() + static_cast<std::ptrdiff_t>(hi), 0u);
+  std::fill(FRowAttrib.begin() + static_cast<std::ptrdiff_t>(lo), FRowAttrib.begin() + static_cast<std::ptrdiff_t>(hi), 0);
   FNCol = Nc;
   FNRow = Nr;
   reset_sort_index();

@@ -34,7 +34,7 @@ zyl::TColor reference_hex(const zyl::String& s) {
   return v;
 }
 
-constexpr std::int32_t kRoundTripColors = 4096;
+constexpr std::int32_t kRoundTripColors = 1024;
 
 }  // namespace
 

@@ -7,7 +7,7 @@
 //
 // Without an OnBeforeSortExchange handler a key cannot change during the
 // sort, so each key is prepared once: lower-cased into one buffer, with its
-// first sixteen bytes as two big-endian integers and its length kept beside
+// first fifteen bytes and its length as two big-endian integers kept beside
 // the sort index in view order. Most comparisons then decide on integers
 // that lie next to the index entries being compared. With a handler, every comparison asks
 // it for both keys, as the hook promises.
@@ -27,25 +27,22 @@ std::int32_t next_gap(std::int32_t g) {
   return n < 1 ? 1 : n;
 }
 
-// The first sixteen bytes of a key as two big-endian integers, zero-padded
-// (so ordered as the keys are), and the key's length.
+// The first fifteen bytes of a key and its length (up to 16) as two
+// big-endian integers, the key zero-padded: ordered as the keys are. Keys
+// with equal prefixes are equal unless both are longer than fifteen bytes.
 struct KeyPrefix {
   std::uint64_t hi, lo;
-  std::uint32_t length;
   // <0, 0, >0 as the key sorts before, with, after the other one, as far as
-  // prefixes and lengths tell (see decides).
+  // the prefixes tell (see decides).
   int compare(const KeyPrefix& o) const noexcept {
     if (hi != o.hi) return hi < o.hi ? -1 : 1;
     if (lo != o.lo) return lo < o.lo ? -1 : 1;
-    if (length <= 16 && o.length <= 16) return length < o.length ? -1 : length > o.length ? 1 : 0;
     return 0;
   }
-  // False when the prefixes are equal and a key is longer than sixteen
-  // bytes: only the whole keys can tell then. Two keys within sixteen bytes
-  // with equal prefixes differ at most in zero bytes of padding.
-  bool decides(const KeyPrefix& o) const noexcept {
-    return hi != o.hi || lo != o.lo || (length <= 16 && o.length <= 16);
-  }
+  // False when the prefixes are equal and both keys are longer than fifteen
+  // bytes: only the whole keys can tell then. (Equal first fifteen bytes
+  // and a shorter key: the shorter one comes first, as its length says.)
+  bool decides(const KeyPrefix& o) const noexcept { return hi != o.hi || lo != o.lo || (lo & 0xFF) < 16; }
 };
 
 // The lower-cased keys of one column by storage row.
@@ -67,12 +64,12 @@ class PreparedKeys {
   // The prefix of a storage row's key.
   KeyPrefix prefix(std::int32_t storage_row) const noexcept {
     const std::string_view k = key(storage_row);
-    auto word = [&k](std::size_t from) {
-      std::uint64_t v = 0;
-      for (std::size_t i = from; i < from + 8; ++i) v = (v << 8) | (i < k.size() ? static_cast<std::uint8_t>(k[i]) : 0u);
-      return v;
-    };
-    return {word(0), word(8), static_cast<std::uint32_t>(k.size())};
+    auto byte = [&k](std::size_t i) -> std::uint64_t { return i < k.size() ? static_cast<std::uint8_t>(k[i]) : 0u; };
+    std::uint64_t hi = 0, lo = 0;
+    for (std::size_t i = 0; i < 8; ++i) hi = (hi << 8) | byte(i);
+    for (std::size_t i = 8; i < 15; ++i) lo = (lo << 8) | byte(i);
+    lo = (lo << 8) | std::min<std::size_t>(k.size(), 16);
+    return {hi, lo};
   }
 
  private:

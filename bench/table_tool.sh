@@ -29,23 +29,24 @@ PY
 fi
 cat "$csv" > /dev/null  # into the page cache
 
-measure() {  # label, output file, command...: best wall and CPU seconds of three runs
+measure() {  # label, output file, command...: sets wall and cpu, the best seconds of three runs
   local label=$1 out=$2; shift 2
-  local best_wall=1e9 best_cpu=1e9
+  wall=1e9 cpu=1e9
   for _ in 1 2 3; do
     local t
     t=$( { /usr/bin/time -f "%e %U %S" "$@" > "$out"; } 2>&1 | tail -1)
-    best_wall=$(echo "$t $best_wall" | awk '{ print ($1 < $4 ? $1 : $4) }')
-    best_cpu=$(echo "$t $best_cpu" | awk '{ c = $2 + $3; print (c < $4 ? c : $4) }')
+    wall=$(echo "$t $wall" | awk '{ print ($1 < $4 ? $1 : $4) }')
+    cpu=$(echo "$t $cpu" | awk '{ c = $2 + $3; print (c < $4 ? c : $4) }')
   done
-  printf "%-28s wall %6.3f s   cpu %6.3f s\n" "$label" "$best_wall" "$best_cpu" >&2
-  echo "$best_wall $best_cpu"
+  printf "%-28s wall %6.3f s   cpu %6.3f s\n" "$label" "$wall" "$cpu"
 }
 
-printf "%s: %s bytes, %s rows\n" >&2 "$csv" "$(wc -c < "$csv")" "$(wc -l < "$csv")"
-z=$(measure "zyl table --sort 2" "$dir/zyl.out" "$zyl" table --sort 2 "$csv")
-g=$(LC_ALL=C measure "sort -t, -k2,2 -f" "$dir/sort.out" sort -t, -k2,2 -f "$csv")
-echo "$z $g" | awk >&2 '{ printf "ratio zyl / sort: wall %.2fx   cpu %.2fx   (goal 1.5x)\n", $1 / $3, $2 / $4 }'
+printf "%s: %s bytes, %s rows\n" "$csv" "$(wc -c < "$csv")" "$(wc -l < "$csv")"
+measure "zyl table --sort 2" "$dir/zyl.out" "$zyl" table --sort 2 "$csv"
+zyl_wall=$wall zyl_cpu=$cpu
+LC_ALL=C measure "sort -t, -k2,2 -f" "$dir/sort.out" sort -t, -k2,2 -f "$csv"
+echo "$zyl_wall $zyl_cpu $wall $cpu" |
+  awk '{ printf "ratio zyl / sort: wall %.2fx   cpu %.2fx   (goal 1.5x)\n", $1 / $3, $2 / $4 }'
 same=identical
 cmp -s <(cut -d, -f2 "$dir/zyl.out" | tr A-Z a-z) <(cut -d, -f2 "$dir/sort.out" | tr A-Z a-z) || same=DIFFERENT
 echo "order of keys: $same"

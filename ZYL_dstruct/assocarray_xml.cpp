@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -71,14 +71,43 @@ String real_text(Real v) {
   return zyl::from_ascii(std::string_view(buf.data(), static_cast<std::size_t>(r.ptr - buf.data())));
 }
 
-// A currency value with its four decimals: units of 1/10000.
-String currency_text(double value) {
-  const long long units = std::llround(value * 10000.0);
+// A currency value with its four decimals, exactly from its units of
+// 1/10000: -922337203685477.5808 .. 922337203685477.5807.
+String currency_text(std::int64_t units) {
   const unsigned long long magnitude = units < 0 ? 0ull - static_cast<unsigned long long>(units)
                                                  : static_cast<unsigned long long>(units);
   std::string fraction = std::to_string(magnitude % 10000);
   fraction.insert(0, 4 - fraction.size(), '0');
   return zyl::from_ascii((units < 0 ? "-" : "") + std::to_string(magnitude / 10000) + "." + fraction);
+}
+
+// The units of 1/10000 of a currency text: an optional "-", digits, and
+// optionally "." with one to four digits. Nothing for other texts and for
+// values beyond 64 bits of units.
+std::optional<std::int64_t> currency_units(std::u16string_view text) {
+  const bool negative = !text.empty() && text.front() == u'-';
+  if (negative) text.remove_prefix(1);
+  const std::size_t point = text.find(u'.');
+  const std::u16string_view whole = text.substr(0, point);
+  const std::u16string_view frac = point == std::u16string_view::npos ? std::u16string_view() : text.substr(point + 1);
+  if (whole.empty() || (point != std::u16string_view::npos && (frac.empty() || frac.size() > 4))) return std::nullopt;
+  // Accumulated as a negative count, which reaches one unit further.
+  constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+  std::int64_t v = 0;
+  auto add_digit = [&v](char16_t c) {
+    if (c < u'0' || c > u'9' || v < kMin / 10) return false;
+    const int d = c - u'0';
+    if (v * 10 < kMin + d) return false;
+    v = v * 10 - d;
+    return true;
+  };
+  for (char16_t c : whole)
+    if (!add_digit(c)) return std::nullopt;
+  for (std::size_t i = 0; i < 4; ++i)
+    if (!add_digit(i < frac.size() ? frac[i] : u'0')) return std::nullopt;
+  if (negative) return v;
+  if (v == kMin) return std::nullopt;
+  return -v;
 }
 
 // The content text of a value that is neither null, empty nor a string.
@@ -87,7 +116,7 @@ String value_text(const Variant& v) {
     case zyl::varSingle: return real_text(static_cast<float>(v.AsReal()));
     case zyl::varDouble:
     case zyl::varDate: return real_text(v.AsReal());
-    case zyl::varCurrency: return currency_text(v.AsReal());
+    case zyl::varCurrency: return currency_text(v.currency_units());
     case zyl::varBoolean: return v.AsBoolean() ? u"true" : u"false";
     default: return v.AsString();  // integers: decimal
   }
@@ -136,9 +165,9 @@ std::optional<Variant> value_of(TVarType t, const String& text) {
       return Variant::Date(*d);
     }
     case zyl::varCurrency: {
-      const auto d = parse_number<double>(text);
-      if (!d || !(std::fabs(*d) < 9.2e14)) return std::nullopt;
-      return Variant::Currency(*d);
+      const auto units = currency_units(text);
+      if (!units) return std::nullopt;
+      return Variant::currency_units(*units);
     }
     case zyl::varBoolean:
       if (text == u"true") return Variant(true);

@@ -42,16 +42,59 @@ bool TFeatureMatrix::in_range(std::int32_t fix, std::int32_t obj) const noexcept
   return feat_in_range(fix) && obj_in_range(obj);
 }
 
-TFeatKind TFeatureMatrix::kind_of(std::int32_t fix) const noexcept {
-  return FFeatProps[static_cast<std::size_t>(fix - 1)]->FeatKind();
+namespace {
+
+std::uint64_t value_key(std::int32_t fix, std::int32_t obj) noexcept {
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(fix)) << 32) | static_cast<std::uint32_t>(obj);
+}
+std::int32_t feature_of(std::uint64_t key) noexcept { return static_cast<std::int32_t>(key >> 32); }
+std::int32_t object_of(std::uint64_t key) noexcept { return static_cast<std::int32_t>(key & 0xFFFFFFFFu); }
+
+bool numeric(TFeatKind Kind) noexcept { return !detail::default_value(Kind).empty(); }
+
+}  // namespace
+
+const TFeatMatProps* TFeatureMatrix::stored_props(std::int32_t fix) const noexcept {
+  const auto i = static_cast<std::size_t>(fix - 1);
+  return i < FFeatProps.size() ? FFeatProps[i].get() : nullptr;
 }
 
-String& TFeatureMatrix::cell(std::int32_t fix, std::int32_t obj) {
-  return FFeatVals[static_cast<std::size_t>(fix - 1)][static_cast<std::size_t>(obj - 1)];
+TFeatMatProps& TFeatureMatrix::props(std::int32_t fix) {
+  const auto i = static_cast<std::size_t>(fix - 1);
+  if (i >= FFeatProps.size()) FFeatProps.resize(i + 1);
+  if (!FFeatProps[i]) FFeatProps[i] = std::make_unique<TFeatMatProps>(nullptr);
+  return *FFeatProps[i];
+}
+
+TFeatKind TFeatureMatrix::kind_of(std::int32_t fix) const noexcept {
+  const TFeatMatProps* p = stored_props(fix);
+  return p != nullptr ? p->FeatKind() : TFeatKind::fkUndefined;
 }
 
 const String& TFeatureMatrix::cell(std::int32_t fix, std::int32_t obj) const {
-  return FFeatVals[static_cast<std::size_t>(fix - 1)][static_cast<std::size_t>(obj - 1)];
+  static const String empty;
+  const auto it = FFeatVals.find(value_key(fix, obj));
+  return it == FFeatVals.end() ? empty : it->second;
+}
+
+void TFeatureMatrix::set_cell(std::int32_t fix, std::int32_t obj, String Value) {
+  if (Value.empty()) FFeatVals.erase(value_key(fix, obj));
+  else FFeatVals[value_key(fix, obj)] = std::move(Value);
+}
+
+void TFeatureMatrix::shift_values(bool Feature, std::int32_t From, std::int32_t Delta, std::int32_t Drop) {
+  std::unordered_map<std::uint64_t, String> moved;
+  moved.reserve(FFeatVals.size());
+  for (auto& [key, value] : FFeatVals) {
+    std::int32_t f = feature_of(key), o = object_of(key);
+    std::int32_t& ix = Feature ? f : o;
+    if (ix >= From) {
+      if (ix == Drop) continue;
+      ix += Delta;
+    }
+    moved.emplace(value_key(f, o), std::move(value));
+  }
+  FFeatVals = std::move(moved);
 }
 
 // ---- sizes and structure --------------------------------------------------------
@@ -64,42 +107,20 @@ void TFeatureMatrix::Clear() {
   Changed();
 }
 
-// Builds the new columns first, so that running out of memory leaves the
-// matrix as it was.
+// Growing creates nothing: the new features are cleared and their values
+// empty until set. Shrinking drops what lies beyond.
 void TFeatureMatrix::resize_features(std::int32_t n) {
   n = std::max(n, 0);
-  const auto count = static_cast<std::size_t>(n);
-  if (count > FFeatProps.size()) {
-    std::vector<std::unique_ptr<TFeatMatProps>> props;
-    std::vector<std::vector<String>> vals;
-    props.reserve(count - FFeatProps.size());
-    vals.reserve(count - FFeatProps.size());
-    for (std::size_t i = FFeatProps.size(); i < count; ++i) {
-      props.push_back(std::make_unique<TFeatMatProps>(nullptr));
-      vals.emplace_back(static_cast<std::size_t>(FNObjs));
-    }
-    FFeatProps.reserve(count);
-    FFeatVals.reserve(count);
-    for (auto& p : props) FFeatProps.push_back(std::move(p));
-    for (auto& v : vals) FFeatVals.push_back(std::move(v));
-  } else {
-    FFeatProps.resize(count);
-    FFeatVals.resize(count);
+  if (n < FNFeats) {
+    if (FFeatProps.size() > static_cast<std::size_t>(n)) FFeatProps.resize(static_cast<std::size_t>(n));
+    std::erase_if(FFeatVals, [n](const auto& e) { return feature_of(e.first) > n; });
   }
   FNFeats = n;
 }
 
 void TFeatureMatrix::resize_objects(std::int32_t n) {
   n = std::max(n, 0);
-  const auto count = static_cast<std::size_t>(n);
-  std::vector<std::vector<String>> vals(FFeatVals.size());
-  for (std::size_t f = 0; f < FFeatVals.size(); ++f) {
-    vals[f].reserve(count);
-    const std::size_t keep = std::min(count, FFeatVals[f].size());
-    vals[f].assign(FFeatVals[f].begin(), FFeatVals[f].begin() + static_cast<std::ptrdiff_t>(keep));
-    vals[f].resize(count);
-  }
-  FFeatVals = std::move(vals);
+  if (n < FNObjs) std::erase_if(FFeatVals, [n](const auto& e) { return object_of(e.first) > n; });
   FNObjs = n;
 }
 
@@ -128,28 +149,35 @@ bool TFeatureMatrix::Resize(std::int32_t NFeats, std::int32_t NObjs) {
 }
 
 void TFeatureMatrix::ResetToDefault() {
+  // Kinds whose default is empty lose every value; the others get theirs.
+  std::vector<std::int32_t> numbers;
+  for (std::int32_t f = 1; f <= FNFeats; ++f)
+    if (numeric(kind_of(f))) numbers.push_back(f);
+  std::erase_if(FFeatVals, [this](const auto& e) { return !numeric(kind_of(feature_of(e.first))); });
   for (std::int32_t o = 1; o <= FNObjs; ++o) {
-    for (std::int32_t f = 1; f <= FNFeats; ++f) cell(f, o) = String(detail::default_value(kind_of(f)));
+    for (std::int32_t f : numbers) set_cell(f, o, String(detail::default_value(kind_of(f))));
     Changed();
   }
 }
 
 void TFeatureMatrix::ClearObject(std::int32_t obj) {
   if (!obj_in_range(obj)) return;
-  for (std::int32_t f = 1; f <= FNFeats; ++f) cell(f, obj) = String(detail::default_value(kind_of(f)));
+  for (std::int32_t f = 1; f <= FNFeats; ++f) set_cell(f, obj, String(detail::default_value(kind_of(f))));
   Changed();
 }
 
 void TFeatureMatrix::ClearFeature(std::int32_t feat) {
   if (!feat_in_range(feat)) return;
   const String def(detail::default_value(kind_of(feat)));
-  for (auto& v : FFeatVals[static_cast<std::size_t>(feat - 1)]) v = def;
+  if (def.empty()) std::erase_if(FFeatVals, [feat](const auto& e) { return feature_of(e.first) == feat; });
+  else
+    for (std::int32_t o = 1; o <= FNObjs; ++o) set_cell(feat, o, def);
   Changed();
 }
 
 void TFeatureMatrix::InsertObject(std::int32_t obj) {
   if (!obj_in_range(obj)) return;
-  for (auto& column : FFeatVals) column.insert(column.begin() + (obj - 1), String());
+  shift_values(false, obj, 1, 0);
   ++FNObjs;
   ClearObject(obj);
   Changed();
@@ -157,7 +185,7 @@ void TFeatureMatrix::InsertObject(std::int32_t obj) {
 
 void TFeatureMatrix::RemoveObject(std::int32_t obj) {
   if (!obj_in_range(obj)) return;
-  for (auto& column : FFeatVals) column.erase(column.begin() + (obj - 1));
+  shift_values(false, obj, -1, obj);
   --FNObjs;
   Changed();
 }
@@ -166,30 +194,32 @@ void TFeatureMatrix::InsertFeature(std::int32_t feat) {
   if (feat < 1 || feat > FNFeats + 1) return;
   resize_features(FNFeats + 1);
   // Properties objects stay where they are (callers may hold them); their
-  // contents move.
+  // contents move. Features beyond those created have none to move.
   for (std::int32_t f = FNFeats; f > feat; --f) {
-    FFeatProps[static_cast<std::size_t>(f - 1)]->Assign(FFeatProps[static_cast<std::size_t>(f - 2)].get());
-    FFeatVals[static_cast<std::size_t>(f - 1)].swap(FFeatVals[static_cast<std::size_t>(f - 2)]);
+    const TFeatMatProps* from = stored_props(f - 1);
+    if (from != nullptr) props(f).Assign(from);
+    else if (stored_props(f) != nullptr) props(f).Clear();
   }
-  FFeatProps[static_cast<std::size_t>(feat - 1)]->Clear();
-  std::fill(FFeatVals[static_cast<std::size_t>(feat - 1)].begin(), FFeatVals[static_cast<std::size_t>(feat - 1)].end(),
-            String());
+  if (stored_props(feat) != nullptr) props(feat).Clear();
+  shift_values(true, feat, 1, 0);
   Changed();
 }
 
 void TFeatureMatrix::RemoveFeature(std::int32_t feat) {
   if (!feat_in_range(feat)) return;
   for (std::int32_t f = feat; f < FNFeats; ++f) {
-    FFeatProps[static_cast<std::size_t>(f - 1)]->Assign(FFeatProps[static_cast<std::size_t>(f)].get());
-    FFeatVals[static_cast<std::size_t>(f - 1)].swap(FFeatVals[static_cast<std::size_t>(f)]);
+    const TFeatMatProps* from = stored_props(f + 1);
+    if (from != nullptr) props(f).Assign(from);
+    else if (stored_props(f) != nullptr) props(f).Clear();
   }
+  shift_values(true, feat, -1, feat);
   resize_features(FNFeats - 1);
   Changed();
 }
 
 void TFeatureMatrix::CopyObject(std::int32_t Source, std::int32_t Target) {
   if (!obj_in_range(Source) || !obj_in_range(Target)) return;
-  for (std::int32_t f = 1; f <= FNFeats; ++f) cell(f, Target) = cell(f, Source);
+  for (std::int32_t f = 1; f <= FNFeats; ++f) set_cell(f, Target, cell(f, Source));
   Changed();
 }
 
@@ -200,12 +230,12 @@ void TFeatureMatrix::Assign(const zyl::TPersistent* Source) {
     return;
   }
   if (src == this) return;
-  std::vector<std::unique_ptr<TFeatMatProps>> props;
-  props.reserve(src->FFeatProps.size());
-  for (const auto& p : src->FFeatProps) {
-    props.push_back(std::make_unique<TFeatMatProps>(nullptr));
-    props.back()->Assign(p.get());
-  }
+  std::vector<std::unique_ptr<TFeatMatProps>> props(src->FFeatProps.size());
+  for (std::size_t i = 0; i < props.size(); ++i)
+    if (src->FFeatProps[i]) {
+      props[i] = std::make_unique<TFeatMatProps>(nullptr);
+      props[i]->Assign(src->FFeatProps[i].get());
+    }
   auto vals = src->FFeatVals;
   FFeatProps = std::move(props);
   FFeatVals = std::move(vals);
@@ -225,7 +255,7 @@ void TFeatureMatrix::AssignTo(zyl::TPersistent* Dest) const {
 // ---- feature properties and naming --------------------------------------------
 
 TFeatMatProps* TFeatureMatrix::GetFeatProps(std::int32_t fix) {
-  if (feat_in_range(fix)) return FFeatProps[static_cast<std::size_t>(fix - 1)].get();
+  if (feat_in_range(fix)) return &props(fix);
   FOutOfRangeProps->Clear();
   return FOutOfRangeProps.get();
 }
@@ -239,6 +269,7 @@ void TFeatureMatrix::SetFeatProps(std::int32_t fix, TFeatMatProps* FeatMatProps)
     if (!held) delete FeatMatProps;  // ownership was handed over; nothing keeps it
     return;
   }
+  props(fix);  // the slot exists from here on
   auto& slot = FFeatProps[static_cast<std::size_t>(fix - 1)];
   if (slot.get() != FeatMatProps) {
     if (held)
@@ -267,7 +298,7 @@ bool TFeatureMatrix::clamp_range(std::int32_t IxFrom, std::int32_t IxTo, std::in
 void TFeatureMatrix::SetFeatType(std::int32_t IxFrom, std::int32_t IxTo, TFeatKind FeatKind) {
   std::int32_t lo = 0, hi = 0;
   if (!clamp_range(IxFrom, IxTo, lo, hi)) return;
-  for (std::int32_t f = lo; f <= hi; ++f) FFeatProps[static_cast<std::size_t>(f - 1)]->SetFeatKind(FeatKind);
+  for (std::int32_t f = lo; f <= hi; ++f) props(f).SetFeatKind(FeatKind);
 }
 
 void TFeatureMatrix::RenumberFeatures(std::int32_t IxFrom, std::int32_t IxTo, std::int32_t FirstNum,
@@ -275,19 +306,25 @@ void TFeatureMatrix::RenumberFeatures(std::int32_t IxFrom, std::int32_t IxTo, st
   std::int32_t lo = 0, hi = 0;
   if (!clamp_range(IxFrom, IxTo, lo, hi)) return;
   for (std::int32_t f = lo; f <= hi; ++f)
-    FFeatProps[static_cast<std::size_t>(f - 1)]->SetFeatNum(detail::feature_number(FirstNum, f - lo, Delta));
+    props(f).SetFeatNum(detail::feature_number(FirstNum, f - lo, Delta));
 }
 
 std::int32_t TFeatureMatrix::FindFeatName(const String& Name) const {
   const String key = zyl::LowerCase(Name);
-  for (std::int32_t f = 1; f <= FNFeats; ++f)
-    if (zyl::LowerCase(FFeatProps[static_cast<std::size_t>(f - 1)]->FeatName()) == key) return f;
+  const TFeatMatProps cleared(nullptr);  // stands for features without properties yet
+  for (std::int32_t f = 1; f <= FNFeats; ++f) {
+    const TFeatMatProps* p = stored_props(f);
+    if (zyl::LowerCase((p != nullptr ? *p : cleared).FeatName()) == key) return f;
+  }
   return -1;
 }
 
 std::int32_t TFeatureMatrix::FindFeatNum(std::int32_t Num) const {
-  for (std::int32_t f = 1; f <= FNFeats; ++f)
-    if (FFeatProps[static_cast<std::size_t>(f - 1)]->FeatNum() == Num) return f;
+  const TFeatMatProps cleared(nullptr);
+  for (std::int32_t f = 1; f <= FNFeats; ++f) {
+    const TFeatMatProps* p = stored_props(f);
+    if ((p != nullptr ? *p : cleared).FeatNum() == Num) return f;
+  }
   return -1;
 }
 
@@ -324,7 +361,7 @@ String TFeatureMatrix::GetFeatValStr(std::int32_t fix, std::int32_t obj) const {
 void TFeatureMatrix::SetFeatValStr(std::int32_t fix, std::int32_t obj, const String& FeatVal) {
   if (!in_range(fix, obj)) return;
   check_value_text(fix, FeatVal, true);
-  cell(fix, obj) = FeatVal;
+  set_cell(fix, obj, FeatVal);
   Changed();
 }
 
@@ -340,7 +377,7 @@ void TFeatureMatrix::SetFeatValint(std::int32_t fix, std::int32_t obj, std::int6
   const TFeatKind kind = kind_of(fix);
   if (kind != TFeatKind::fkInteger && kind != TFeatKind::fkDouble && kind != TFeatKind::fkString)
     raise(u"feature is not of numeric or string type");
-  cell(fix, obj) = zyl::IntToStr(FeatVal);
+  set_cell(fix, obj, zyl::IntToStr(FeatVal));
   Changed();
 }
 
@@ -355,7 +392,7 @@ void TFeatureMatrix::SetFeatValDouble(std::int32_t fix, std::int32_t obj, double
   if (!in_range(fix, obj)) return;
   const TFeatKind kind = kind_of(fix);
   if (kind != TFeatKind::fkDouble && kind != TFeatKind::fkString) raise(u"feature is not a floating point or string type");
-  cell(fix, obj) = zyl::FloatToStr(FeatVal);
+  set_cell(fix, obj, zyl::FloatToStr(FeatVal));
   Changed();
 }
 
@@ -370,13 +407,12 @@ void TFeatureMatrix::SetFeatValTriState(std::int32_t fix, std::int32_t obj, TTri
   if (!in_range(fix, obj)) return;
   const TFeatKind kind = kind_of(fix);
   if (kind != TFeatKind::fkTriState && kind != TFeatKind::fkString) raise(u"feature is not a tri-state or string type");
-  cell(fix, obj) = ZYL_stringl::TriStateToStr(FeatVal, 0);
+  set_cell(fix, obj, ZYL_stringl::TriStateToStr(FeatVal, 0));
   Changed();
 }
 
 void TFeatureMatrix::fill_with(std::int32_t fix, const String& Text) {
-  auto& column = FFeatVals[static_cast<std::size_t>(fix - 1)];
-  std::fill(column.begin(), column.end(), Text);
+  for (std::int32_t o = 1; o <= FNObjs; ++o) set_cell(fix, o, Text);
   Changed();
 }
 
@@ -425,7 +461,7 @@ std::int32_t TFeatureMatrix::GenerateFeatNames(const String& Template, std::int3
     if (!detail::expand_feat_name_template(Template, detail::feature_number(FirstNum, f - lo, Delta), f, now, name) ||
         detail::has_line_break(name))
       return -2;
-    FFeatProps[static_cast<std::size_t>(f - 1)]->SetFeatName(name);
+    props(f).SetFeatName(name);
   }
   return 0;
 }

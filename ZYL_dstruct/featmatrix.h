@@ -32,6 +32,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/component.h"
@@ -156,9 +157,11 @@ class ZYL_API TFeatureMatrix : public zyl::TComponent {
   // Stores the decimal text; kind fkInteger, fkDouble or fkString, else
   // raises "feature is not of numeric or string type"; OnChange.
   void SetFeatValint(std::int32_t fix, std::int32_t obj, std::int64_t FeatVal);
-  // The stored text read as a number by the string number scanner (what it
-  // accepts, e.g. "1.", ".5", "12abc" giving 12, is read); 0 out of range.
-  // Raises "feature is not a floating point number" for other texts.
+  // The stored text as a number; 0 out of range. Raises "feature is not a
+  // floating point number" unless the string number scanner reads a number
+  // from its start, then converts the whole text with StrToFloat, whose
+  // EConvertError a text such as "12abc", "1,5" or "1.5 2" raises.
+  //   "1.5" ⇒ 1.5;  ".5" ⇒ 0.5;  "n/a" ⇒ EZYLDStructError;  "1,5" ⇒ EConvertError
   double GetFeatValDouble(std::int32_t fix, std::int32_t obj) const;
   // Stores FloatToStr(FeatVal) (15 significant digits, "." always: "2.5",
   // "1E20", "-2.5E-7"); kind fkDouble or fkString, else raises "feature is
@@ -202,8 +205,9 @@ class ZYL_API TFeatureMatrix : public zyl::TComponent {
   std::int32_t Load(const zyl::String& FName);
   // Clears the matrix and reads the format from the current line: 0 done, -1
   // no section found, -2 reading failed (a malformed number, a truncated
-  // section, a section declaring more than 2^20 features or 2^24 values;
-  // the matrix is left consistent with what was read). Lines with indices
+  // section, a section declaring more than 2^20 features; the matrix is left
+  // consistent with what was read). Memory follows the lines read, not the
+  // counts declared: empty values and cleared properties take none. Lines with indices
   // outside the declared counts are skipped; a value section without or
   // disagreeing with the property section gets cleared properties for the
   // missing features. OnChange at the end in every case.
@@ -217,8 +221,19 @@ class ZYL_API TFeatureMatrix : public zyl::TComponent {
   bool feat_in_range(std::int32_t fix) const noexcept { return fix >= 1 && fix <= FNFeats; }
   bool obj_in_range(std::int32_t obj) const noexcept { return obj >= 1 && obj <= FNObjs; }
   TFeatKind kind_of(std::int32_t fix) const noexcept;
-  zyl::String& cell(std::int32_t fix, std::int32_t obj);
+  // The value of (fix, obj), both in range: empty when none is stored.
   const zyl::String& cell(std::int32_t fix, std::int32_t obj) const;
+  // Stores a value (an empty one by removing the entry).
+  void set_cell(std::int32_t fix, std::int32_t obj, zyl::String Value);
+  // Moves every stored value whose feature (Feature true) or object index
+  // is at least From by Delta places; values moved to index Drop (or below
+  // 1) are dropped.
+  void shift_values(bool Feature, std::int32_t From, std::int32_t Delta, std::int32_t Drop);
+  // The properties of feature fix (in range), created cleared when the
+  // feature has none yet.
+  TFeatMatProps& props(std::int32_t fix);
+  // Its properties when created, else null (a cleared object stands for it).
+  const TFeatMatProps* stored_props(std::int32_t fix) const noexcept;
   [[noreturn]] void raise(const zyl::String& Tail) const;
   [[noreturn]] void raise_feature(std::int32_t fix, const zyl::String& Tail) const;
   void check_value_text(std::int32_t fix, const zyl::String& FeatVal, bool AllowEmptyNumber) const;
@@ -233,8 +248,12 @@ class ZYL_API TFeatureMatrix : public zyl::TComponent {
 
   std::int32_t FNFeats = 0;
   std::int32_t FNObjs = 0;
+  // Properties of features 1..FFeatProps.size(); null entries and features
+  // beyond are cleared ones not yet created. Memory follows what was set or
+  // loaded, not the declared counts.
   std::vector<std::unique_ptr<TFeatMatProps>> FFeatProps;
-  std::vector<std::vector<zyl::String>> FFeatVals;  // [feature][object]
+  // The values that are not empty, by key (feature << 32 | object).
+  std::unordered_map<std::uint64_t, zyl::String> FFeatVals;
   std::unique_ptr<TFeatMatProps> FOutOfRangeProps;
 };
 

@@ -5,25 +5,20 @@
 #include <cstdlib>
 
 namespace ZYL_dstruct {
-namespace {
-
-constexpr double kFar = 1.7e308;
-
-}  // namespace
 
 std::int32_t IndexOfNearestArrayValue(double Value, std::span<const double> Values) noexcept {
   std::int32_t best = -1;
-  std::int32_t first_comparable = -1;
-  double best_dist = kFar;
+  double best_dist = 0;
   for (std::size_t i = 0; i < Values.size(); ++i) {
-    const double d = std::fabs(Values[i] - Value);
-    if (first_comparable < 0 && !std::isnan(d)) first_comparable = static_cast<std::int32_t>(i);
-    if (d < best_dist) {
+    // Equal values are at distance 0, infinities included (inf - inf is NaN).
+    const double d = Values[i] == Value ? 0.0 : std::fabs(Values[i] - Value);
+    if (std::isnan(d)) continue;
+    if (best < 0 || d < best_dist) {
       best_dist = d;
       best = static_cast<std::int32_t>(i);
     }
   }
-  return best >= 0 ? best : first_comparable;
+  return best;
 }
 
 std::int32_t IndexOfNearestArrayValue(std::int32_t Value, std::span<const std::int32_t> Values) noexcept {

@@ -7,12 +7,16 @@
 //   IndexOfNearestArrayValue(2.5, {1, 2, 3})                        ⇒ 1
 //   IndexOfNearestArrayValue(-1, {2147483647, -2147483648})        ⇒ 1
 //
-// Doubles: elements whose distance is 1.7e308 or more (infinities, values
-// near the ends of the range) still count; an element whose distance is NaN
-// never wins. When no element is nearer than 1.7e308 the result is the first
-// element whose distance is not NaN, and -1 only when every distance is NaN
-// (a NaN Value, or all elements NaN). Integers: the exact difference, with no
-// overflow.
+// Doubles: an element equal to Value is nearest (distance 0, infinities
+// included: -inf is nearest to -inf); otherwise the distance is the absolute
+// difference, and the smallest distance that is not NaN wins, however large
+// (an infinite distance still beats none). -1 only when every distance is
+// NaN (a NaN Value, or all elements NaN). Integers: the exact difference,
+// with no overflow.
+//
+//   IndexOfNearestArrayValue(-inf, {+inf, -inf})                   ⇒ 1
+//   IndexOfNearestArrayValue(0, {nan, +inf})                       ⇒ 1
+//   IndexOfNearestArrayValue(nan, {1, 2})                          ⇒ -1
 #pragma once
 
 #include <cstdint>

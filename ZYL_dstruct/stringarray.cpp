@@ -10,6 +10,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <numeric>
 #include <stdexcept>
 
 #include "ZYL_zylbase/errors.h"
@@ -46,6 +47,7 @@ TStringArray::TStringArray(zyl::TComponent* AOwner) : zyl::TComponent(AOwner) {
     FSortIx.resize(static_cast<std::size_t>(FRAllocated));
     FRowAttrib.assign(static_cast<std::size_t>(FRAllocated), 0);
     FColAttrib.assign(1, 0);
+    FSortPending = true;
     reset_sort_index();
     reset_pool();
   } catch (const std::bad_alloc&) {
@@ -65,6 +67,7 @@ void TStringArray::Assign(const zyl::TPersistent* Source) {
   for (const auto& p : src->FStgPool) pages.push_back(std::make_unique<TStringPool>(*p));
   FPoiArray = src->FPoiArray;
   FSortIx = src->FSortIx;
+  FSortPending = src->FSortPending;
   FRowAttrib = src->FRowAttrib;
   FColAttrib = src->FColAttrib;
   FFirstFree = src->FFirstFree;
@@ -97,6 +100,7 @@ void TStringArray::swap_contents(TStringArray& Other) noexcept {
   FFirstFree.swap(Other.FFirstFree);
   FPoiArray.swap(Other.FPoiArray);
   FSortIx.swap(Other.FSortIx);
+  std::swap(FSortPending, Other.FSortPending);
   FStgPool.swap(Other.FStgPool);
   FRowAttrib.swap(Other.FRowAttrib);
   FColAttrib.swap(Other.FColAttrib);
@@ -260,47 +264,63 @@ bool TStringArray::RowEmpty(std::int32_t ARow) const {
 
 // Every allocated entry is reset, so rows added later start as identity too.
 void TStringArray::reset_sort_index() {
+  if (!FSortPending) return;
   for (std::size_t i = 0; i < FSortIx.size(); ++i) FSortIx[i] = static_cast<std::int32_t>(i + 1);
+  FSortPending = false;
+}
+
+void TStringArray::grow_rows(std::size_t Rows) {
+  // Each table is complete on its own at every step, so a failure part way
+  // leaves tables longer than FRAllocated, which nothing reads.
+  for (auto& col : FPoiArray) col.resize(Rows, 0);
+  FRowAttrib.resize(Rows, 0);
+  const std::size_t old = FSortIx.size();
+  FSortIx.resize(Rows);
+  std::iota(FSortIx.begin() + static_cast<std::ptrdiff_t>(old), FSortIx.end(), static_cast<std::int32_t>(old + 1));
+}
+
+void TStringArray::reallocate(std::int32_t Nc, std::size_t Rows) {
+  const auto keep_rows = static_cast<std::size_t>(std::min<std::int64_t>(FNRow, static_cast<std::int64_t>(Rows)));
+  std::vector<std::vector<std::uint32_t>> poi(static_cast<std::size_t>(Nc) + 1);
+  for (std::size_t c = 0; c < poi.size(); ++c) {
+    poi[c].assign(Rows, 0);
+    if (c < FPoiArray.size()) std::copy_n(FPoiArray[c].begin(), keep_rows, poi[c].begin());
+  }
+  std::vector<std::uint8_t> row_attrib(Rows, 0);
+  std::copy_n(FRowAttrib.begin(), keep_rows, row_attrib.begin());
+  std::vector<std::uint8_t> col_attrib(static_cast<std::size_t>(Nc), 0);
+  std::copy_n(FColAttrib.begin(), std::min<std::size_t>(FColAttrib.size(), col_attrib.size()), col_attrib.begin());
+  std::vector<std::int32_t> sort_ix(Rows);
+  FPoiArray.swap(poi);
+  FRowAttrib.swap(row_attrib);
+  FColAttrib.swap(col_attrib);
+  FSortIx.swap(sort_ix);
+  FSortPending = true;  // the fresh index is not filled yet
 }
 
 bool TStringArray::Resize(std::int32_t Nc, std::int32_t Nr) {
   if (Nc == FNCol && Nr == FNRow) return true;
   if (Nc <= 0 || Nr <= 0) return false;
+  const auto lo = static_cast<std::size_t>(std::min(FNRow, Nr));
   if (Nc != FNCol || Nr > FRAllocated) {
     const std::int64_t gran = std::max(FAllocRowsBy, 1);
     const std::int64_t alloc =
         std::min<std::int64_t>(gran * ((Nr - 1) / gran + 1), std::numeric_limits<std::int32_t>::max());
-    const auto rows = static_cast<std::size_t>(alloc);
-    const auto keep_rows = static_cast<std::size_t>(std::min(FNRow, Nr));
     try {
-      std::vector<std::vector<std::uint32_t>> poi(static_cast<std::size_t>(Nc) + 1);
-      for (std::size_t c = 0; c < poi.size(); ++c) {
-        poi[c].assign(rows, 0);
-        if (c < FPoiArray.size()) std::copy_n(FPoiArray[c].begin(), keep_rows, poi[c].begin());
-      }
-      std::vector<std::uint8_t> row_attrib(rows, 0);
-      std::copy_n(FRowAttrib.begin(), keep_rows, row_attrib.begin());
-      std::vector<std::uint8_t> col_attrib(static_cast<std::size_t>(Nc), 0);
-      std::copy_n(FColAttrib.begin(), std::min<std::size_t>(FColAttrib.size(), col_attrib.size()),
-                  col_attrib.begin());
-      std::vector<std::int32_t> sort_ix(rows);
-      FPoiArray.swap(poi);
-      FRowAttrib.swap(row_attrib);
-      FColAttrib.swap(col_attrib);
-      FSortIx.swap(sort_ix);
+      if (Nc == FNCol) grow_rows(static_cast<std::size_t>(alloc));
+      else reallocate(Nc, static_cast<std::size_t>(alloc));
     } catch (const std::bad_alloc&) {
       return false;
     } catch (const std::length_error&) {
       return false;
     }
     FRAllocated = static_cast<std::int32_t>(alloc);
-  } else {
-    // Same columns and enough rows: clear the storage rows that leave or join.
-    const auto lo = static_cast<std::size_t>(std::min(FNRow, Nr));
-    const auto hi = static_cast<std::size_t>(std::max(FNRow, Nr));
-    for (auto& col : FPoiArray) std::fill(col.begin() + lo, col.begin() + hi, 0u);
-    if (Nr > FNRow) std::fill(FRowAttrib.begin() + lo, FRowAttrib.begin() + hi, 0);
   }
+  // The storage rows that leave or join read as empty, attribute 0.
+  const auto hi = static_cast<std::size_t>(std::min(std::max(FNRow, Nr), FRAllocated));
+  for (auto& col : FPoiArray)
+    std::fill(col.begin() + static_cast<std::ptrdiff_t>(lo), col.begin() + static_cast<std::ptrdiff_t>(hi), 0u);
+  std::fill(FRowAttrib.begin() + static_cast<std::ptrdiff_t>(lo), FRowAttrib.begin() + static_cast<std::ptrdiff_t>(hi), 0);
   FNCol = Nc;
   FNRow = Nr;
   reset_sort_index();
@@ -345,6 +365,7 @@ std::int32_t TStringArray::GetSortOrder(std::int32_t ix) const {
 void TStringArray::SetSortOrder(std::int32_t ix, std::int32_t position) {
   if (ix < 1 || ix > FNRow || position < 1 || position > FNRow) return;
   FSortIx[static_cast<std::size_t>(ix) - 1] = position;
+  if (position != ix) FSortPending = true;
 }
 
 void TStringArray::UnSort() {
@@ -380,6 +401,7 @@ void TStringArray::CommitSorting() {
 }
 
 void TStringArray::commit_pending_sort() {
+  if (!FSortPending) return;
   for (std::int32_t i = 0; i < FNRow; ++i)
     if (FSortIx[static_cast<std::size_t>(i)] != i + 1) {
       CommitSorting();

@@ -272,6 +272,12 @@ class ZYL_API TStringArray : public zyl::TComponent {
     return c >= 0 && c <= FNCol && r >= 1 && r <= FNRow;
   }
   void reset_sort_index();
+  // Grows every per-row table in place to Rows entries (amortised: the
+  // vectors keep spare capacity), new entries empty / 0 / identity.
+  void grow_rows(std::size_t Rows);
+  // Rebuilds the tables for Nc columns and Rows allocated rows, keeping what
+  // fits.
+  void reallocate(std::int32_t Nc, std::size_t Rows);
   void reset_pool();
   void commit_pending_sort();
   bool find_cell(const String& FindStr, bool MatchCase, bool Exact, std::int32_t ColLow, std::int32_t ColHigh,
@@ -290,6 +296,10 @@ class ZYL_API TStringArray : public zyl::TComponent {
   std::vector<std::int32_t> FFirstFree;
   std::vector<std::vector<std::uint32_t>> FPoiArray;
   std::vector<std::int32_t> FSortIx;
+  // False while FSortIx holds the identity over every entry (allocated rows
+  // included): resetting it then costs nothing, so growing row by row stays
+  // amortised constant time. Set by Sort and SetSortOrder.
+  bool FSortPending = false;
   std::vector<std::unique_ptr<TStringPool>> FStgPool;
   std::vector<std::uint8_t> FRowAttrib;
   std::vector<std::uint8_t> FColAttrib;

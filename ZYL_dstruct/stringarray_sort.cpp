@@ -7,9 +7,9 @@
 //
 // Without an OnBeforeSortExchange handler a key cannot change during the
 // sort, so each key is prepared once: lower-cased into one buffer, with its
-// first eight bytes as a big-endian integer kept beside the sort index in
-// view order. Most comparisons then decide on two integers that lie next to
-// the index entries being compared. With a handler, every comparison asks
+// first fifteen bytes and its length as two big-endian integers kept beside
+// the sort index in view order. Most comparisons then decide on integers
+// that lie next to the index entries being compared. With a handler, every comparison asks
 // it for both keys, as the hook promises.
 #include <algorithm>
 #include <cmath>
@@ -27,6 +27,24 @@ std::int32_t next_gap(std::int32_t g) {
   return n < 1 ? 1 : n;
 }
 
+// The first fifteen bytes of a key and its length (up to 16) as two
+// big-endian integers, the key zero-padded: ordered as the keys are. Keys
+// with equal prefixes are equal unless both are longer than fifteen bytes.
+struct KeyPrefix {
+  std::uint64_t hi, lo;
+  // <0, 0, >0 as the key sorts before, with, after the other one, as far as
+  // the prefixes tell (see decides).
+  int compare(const KeyPrefix& o) const noexcept {
+    if (hi != o.hi) return hi < o.hi ? -1 : 1;
+    if (lo != o.lo) return lo < o.lo ? -1 : 1;
+    return 0;
+  }
+  // False when the prefixes are equal and both keys are longer than fifteen
+  // bytes: only the whole keys can tell then. (Equal first fifteen bytes
+  // and a shorter key: the shorter one comes first, as its length says.)
+  bool decides(const KeyPrefix& o) const noexcept { return hi != o.hi || lo != o.lo || (lo & 0xFF) < 16; }
+};
+
 // The lower-cased keys of one column by storage row.
 class PreparedKeys {
  public:
@@ -43,14 +61,15 @@ class PreparedKeys {
     const std::uint32_t b = FStart[static_cast<std::size_t>(storage_row)];
     return {FBytes.data() + a, b - a};
   }
-  // The first eight bytes, big-endian, zero-padded: ordered as the keys are,
-  // except that keys equal here may still differ further on (or in length).
-  std::uint64_t prefix(std::int32_t storage_row) const noexcept {
+  // The prefix of a storage row's key.
+  KeyPrefix prefix(std::int32_t storage_row) const noexcept {
     const std::string_view k = key(storage_row);
-    std::uint64_t v = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-      v = (v << 8) | (i < k.size() ? static_cast<std::uint8_t>(k[i]) : 0u);
-    return v;
+    auto byte = [&k](std::size_t i) -> std::uint64_t { return i < k.size() ? static_cast<std::uint8_t>(k[i]) : 0u; };
+    std::uint64_t hi = 0, lo = 0;
+    for (std::size_t i = 0; i < 8; ++i) hi = (hi << 8) | byte(i);
+    for (std::size_t i = 8; i < 15; ++i) lo = (lo << 8) | byte(i);
+    lo = (lo << 8) | std::min<std::size_t>(k.size(), 16);
+    return {hi, lo};
   }
 
  private:
@@ -82,6 +101,7 @@ void TStringArray::Sort(std::int32_t Col, std::int32_t ColSec, bool Ascending) {
   } while (g != 1);
   estimate += FNRow;
   if (FNRow > 1) {
+    FSortPending = true;
     if (OnBeforeSortExchange) sort_with_hook(Col, ColSec, Ascending, estimate);
     else sort_prepared(Col, ColSec, Ascending, estimate);
     Changed();
@@ -102,13 +122,13 @@ void TStringArray::sort_prepared(std::int32_t Col, std::int32_t ColSec, bool Asc
       valid_sec ? PreparedKeys(FNRow, text_of(ColSec)) : PreparedKeys(0, empty_text);
 
   const auto n = static_cast<std::size_t>(FNRow);
-  std::vector<std::uint64_t> prefix(n);  // in view order, exchanged with the index
+  std::vector<KeyPrefix> prefix(n);  // in view order, exchanged with the index
   for (std::size_t i = 0; i < n; ++i) prefix[i] = primary.prefix(FSortIx[i]);
 
   // <0, 0, >0 as the row at view index a sorts before, with, after the one at b.
   auto compare = [&](std::size_t a, std::size_t b) {
-    int c = prefix[a] < prefix[b] ? -1 : prefix[a] > prefix[b] ? 1 : 0;
-    if (c == 0) c = compare_bytes(primary.key(FSortIx[a]), primary.key(FSortIx[b]));
+    int c = prefix[a].compare(prefix[b]);
+    if (c == 0 && !prefix[a].decides(prefix[b])) c = compare_bytes(primary.key(FSortIx[a]), primary.key(FSortIx[b]));
     if (c == 0 && valid_sec) c = compare_bytes(secondary.key(FSortIx[a]), secondary.key(FSortIx[b]));
     return c;
   };

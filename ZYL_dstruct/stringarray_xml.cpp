@@ -142,8 +142,6 @@ bool read_body(Source& src, std::u16string_view attributes, TStringArray& a) {
     } else if (e.name == u"row") {
       const auto attrib = attrib_of(e);
       if (!attrib || static_cast<std::int64_t>(col_attribs.size()) != *cols || row == *rows) return false;
-      // Grow by doubling: a few reallocations however many rows follow.
-      a.SetAllocRowsBy(std::max(row, 1));
       if (!a.Resize(static_cast<std::int32_t>(*cols), row + 1)) return false;
       ++row;
       a.SetRowAttrib(row, *attrib);

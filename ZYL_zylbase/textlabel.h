@@ -14,8 +14,8 @@
 //   <?xml version="1.0"?>                       (only with the header flag)
 //                                               (an empty line)
 //   P<!-- TCustomTextLabel / ZYL Component Suite -->
-//   P<custtextlbl sig="ZYLCSuite" vers="1.0" id="ID">
-//   P  <posxy x=1.0000000000000000E+02 y=1.0000000000000000E+01 />
+//   P<custtextlbl sig="ZYLCSuite" vers="1.0" id="ID">   (escaped as the font name)
+//   P  <posxy x=1.0000000000000000E+02 y=1.0000000000000000E+01 />   (or NAN, INF, -INF)
 //   P  <caption>text</caption>                  (< > & written as &lt; &gt; &amp;)
 //   P  <colors brd=$000000 bg=$C0C0C0 shdw=$808080 />   (TColor, blue first)
 //   P  <shadowofs dx=0 dy=0 />
@@ -25,14 +25,18 @@
 //   P  <alignment horiz=taCenter vert=vaBottom />
 //   P  <attachmode val=tlamNone />
 //   P  <font name="Tahoma" size=8 color=$000000 style="fsBold fsItalic" />
+//        (< > & " in the name as &lt; &gt; &amp; &quot;, control characters
+//        such as line breaks as &#10;)
 //   P  <style val=tlsimple />
 //   P</custtextlbl>
 // Positions are written with 17 significant digits, so they read back
-// exactly. ReadFromOpenXMLFile finds the element by its id (any case; an
-// empty id takes the first label), restores every field written above and
-// fires OnChange once; it returns true when the closing tag was read.
-// Captions of older files, written without the three escapes, read as
-// before.
+// exactly; NaN and the infinities are written as NAN, INF and -INF and read
+// back as such. ReadFromOpenXMLFile finds the element by its id (any case,
+// compared after unescaping, so ids holding markup characters or line
+// breaks are found; an empty id takes the first label), restores every
+// field written above and fires OnChange once; it returns true when the
+// closing tag was read. Texts of older files, written without escapes, read
+// as before unless they hold what reads as an entity.
 //
 // Example:
 //   TCustomTextLabel l;  l.SetTxtLblCaption(u"Peak <A>");

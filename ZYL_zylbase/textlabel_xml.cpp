@@ -1,7 +1,11 @@
 // Library: zyl / Package: ZYL_zylbase / Module: textlabel (XML form)
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/casemap.h"
 #include "ZYL_zylbase/detail/numberscan.h"
@@ -18,13 +22,21 @@ using zyl::String;
 String ascii(std::string_view s) { return zyl::from_latin1(s); }
 
 // Positions with 17 significant digits (exact for every double), "E" and a
-// sign before the exponent: 1.0000000000000000E+02.
+// sign before the exponent: 1.0000000000000000E+02. NaN and the infinities
+// are written as NAN, INF and -INF, which the reader takes back.
 String position_text(double v) {
-  char buf[40];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16);
-  std::string s(buf, r.ptr);
-  for (char& c : s)
-    if (c == 'e') c = 'E';
+  std::string s;
+  if (std::isnan(v)) {
+    s = "NAN";
+  } else if (std::isinf(v)) {
+    s = v < 0 ? "-INF" : "INF";
+  } else {
+    char buf[40];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16);
+    s.assign(buf, r.ptr);
+    for (char& c : s)
+      if (c == 'e') c = 'E';
+  }
   if (s.size() < 12) s.insert(0, 12 - s.size(), ' ');
   return ascii(s);
 }
@@ -39,28 +51,72 @@ String color_text(zyl::TColor c) {
 
 String int_text(std::int64_t v) { return ascii(std::to_string(v)); }
 
-// A caption's three markup characters as entities, so that reading gives
-// back exactly the caption written.
-String escape_caption(const String& s) {
+// The markup characters of a text as entities, so that reading gives back
+// exactly the text written. In attribute values (Attribute true) the double
+// quote and every control character are escaped too, so that a value never
+// ends early and an opening tag stays on its line.
+String escape_markup(const String& s, bool Attribute) {
   String out;
   for (zyl::Char c : s) {
     if (c == u'<') out += u"&lt;";
     else if (c == u'>') out += u"&gt;";
     else if (c == u'&') out += u"&amp;";
+    else if (Attribute && c == u'"') out += u"&quot;";
+    else if (Attribute && c < 32) out += u"&#" + ascii(std::to_string(c)) + u";";
     else out.push_back(c);
   }
   return out;
 }
 
-// Resolves exactly &lt; &gt; &amp;; anything else stays as it is.
-String unescape_caption(const String& s) {
+// The numeric character reference "&#N;" or "&#xH;" at the start of s:
+// its code unit and length; nothing unless it names one UTF-16 code unit.
+std::optional<std::pair<zyl::Char, std::size_t>> numeric_reference(std::u16string_view s) {
+  if (!s.starts_with(u"&#")) return std::nullopt;
+  const bool hex = s.size() > 2 && (s[2] == u'x' || s[2] == u'X');
+  std::size_t i = hex ? 3 : 2;
+  const std::size_t first = i;
+  std::uint32_t v = 0;
+  for (; i < s.size() && i - first < 6; ++i) {
+    const zyl::Char c = s[i];
+    int d;
+    if (c >= u'0' && c <= u'9') d = c - u'0';
+    else if (hex && c >= u'a' && c <= u'f') d = c - u'a' + 10;
+    else if (hex && c >= u'A' && c <= u'F') d = c - u'A' + 10;
+    else break;
+    v = v * (hex ? 16u : 10u) + static_cast<std::uint32_t>(d);
+  }
+  if (i == first || i >= s.size() || s[i] != u';' || v > 0xFFFF) return std::nullopt;
+  return std::pair{static_cast<zyl::Char>(v), i + 1};
+}
+
+// Resolves &lt; &gt; &amp; &quot; and numeric references; anything else
+// (older files wrote texts unescaped) stays as it is.
+String unescape_markup(std::u16string_view s) {
+  static constexpr std::pair<std::u16string_view, zyl::Char> kNamed[] = {
+      {u"&lt;", u'<'}, {u"&gt;", u'>'}, {u"&amp;", u'&'}, {u"&quot;", u'"'}};
   String out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const std::u16string_view rest = std::u16string_view(s).substr(i);
-    if (rest.starts_with(u"&lt;")) out.push_back(u'<'), i += 3;
-    else if (rest.starts_with(u"&gt;")) out.push_back(u'>'), i += 3;
-    else if (rest.starts_with(u"&amp;")) out.push_back(u'&'), i += 4;
-    else out.push_back(s[i]);
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const std::u16string_view rest = s.substr(i);
+    std::size_t taken = 0;
+    if (s[i] == u'&') {
+      for (const auto& [entity, ch] : kNamed)
+        if (rest.starts_with(entity)) {
+          out.push_back(ch);
+          taken = entity.size();
+          break;
+        }
+      if (taken == 0)
+        if (const auto ref = numeric_reference(rest)) {
+          out.push_back(ref->first);
+          taken = ref->second;
+        }
+    }
+    if (taken == 0) {
+      out.push_back(s[i]);
+      taken = 1;
+    }
+    i += taken;
   }
   return out;
 }
@@ -83,10 +139,23 @@ std::string value_bytes(const String& v) {
   return b;
 }
 
+// A position: NAN, INF, +INF or -INF in any case (as written for those
+// values), otherwise a number by the floating-point state machine. That
+// machine limits its numbers to +-1.7e308; a whole value text beyond that
+// limit (as written for the doubles up to the largest) is read exactly.
 double parse_double(const String& v) {
+  const String word = zyl::LowerCase(zyl::detail::trim_blanks(v));
+  if (word == u"nan") return std::numeric_limits<double>::quiet_NaN();
+  if (word == u"inf" || word == u"+inf") return std::numeric_limits<double>::infinity();
+  if (word == u"-inf") return -std::numeric_limits<double>::infinity();
   const std::string b = value_bytes(v);
   zyl::detail::MemoryByteSource src(b);
-  return zyl::detail::scan_fpnum(src, true, zyl::detail::kDecEither);
+  const double scanned = zyl::detail::scan_fpnum(src, true, zyl::detail::kDecEither);
+  if (std::fabs(scanned) != 1.7e308) return scanned;
+  const std::string whole = value_bytes(word);
+  double exact = 0;
+  const auto r = std::from_chars(whole.data(), whole.data() + whole.size(), exact);
+  return r.ec == std::errc() && r.ptr == whole.data() + whole.size() ? exact : scanned;
 }
 
 std::int32_t parse_int(const String& v) {
@@ -124,7 +193,8 @@ void lookup(const TNameTable<N>& Table, const String& Value, E& Field) {
   if (it != Table.end()) Field = static_cast<E>(it - Table.begin());
 }
 
-// True when a line opens the wanted label element.
+// True when a line opens the wanted label element. The id is compared
+// unescaped, so an id holding markup characters or line breaks is found.
 bool opens_element(const String& Line, const String& WantedLower) {
   const String l = zyl::LowerCase(Line);
   if (l.find(u"<custtextlbl") == String::npos || l.find(u"zylcsuite") == String::npos) return false;
@@ -133,8 +203,8 @@ bool opens_element(const String& Line, const String& WantedLower) {
   if (at == String::npos) return false;
   const std::size_t from = at + 4;
   const std::size_t to = l.find(u'"', from);
-  const String value(l.substr(from, to == String::npos ? String::npos : to - from));
-  return zyl::detail::trim_blanks(value) == WantedLower;
+  const String value = unescape_markup(std::u16string_view(l).substr(from, to == String::npos ? String::npos : to - from));
+  return zyl::LowerCase(zyl::detail::trim_blanks(value)) == WantedLower;
 }
 
 }  // namespace
@@ -144,9 +214,9 @@ void TCustomTextLabel::WriteToOpenXMLFile(zyl::TextFile& F, bool Header, const S
   if (Header) F.WriteLn(P + u"<?xml version=\"1.0\"?>");
   F.WriteLn();
   F.WriteLn(P + u"<!-- TCustomTextLabel / ZYL Component Suite -->");
-  F.WriteLn(P + u"<custtextlbl sig=\"ZYLCSuite\" vers=\"1.0\" id=\"" + Id + u"\">");
+  F.WriteLn(P + u"<custtextlbl sig=\"ZYLCSuite\" vers=\"1.0\" id=\"" + escape_markup(Id, true) + u"\">");
   F.WriteLn(P + u"  <posxy x=" + position_text(FPosX) + u" y=" + position_text(FPosY) + u" />");
-  F.WriteLn(P + u"  <caption>" + escape_caption(FCaption) + u"</caption>");
+  F.WriteLn(P + u"  <caption>" + escape_markup(FCaption, false) + u"</caption>");
   F.WriteLn(P + u"  <colors brd=$" + color_text(FColorBrd) + u" bg=$" + color_text(FColorBkg) + u" shdw=$" +
             color_text(FColorShadow) + u" />");
   F.WriteLn(P + u"  <shadowofs dx=" + int_text(FXShadow) + u" dy=" + int_text(FYShadow) + u" />");
@@ -156,7 +226,7 @@ void TCustomTextLabel::WriteToOpenXMLFile(zyl::TextFile& F, bool Header, const S
   F.WriteLn(P + u"  <alignment horiz=" + String(xmlAlignment[static_cast<std::size_t>(FAlignment)]) + u" vert=" +
             String(xmlVerticalAlignment[static_cast<std::size_t>(FVertAlign)]) + u" />");
   F.WriteLn(P + u"  <attachmode val=" + String(xmlTxtLblAttachMode[static_cast<std::size_t>(FAttachDat)]) + u" />");
-  F.WriteLn(P + u"  <font name=\"" + FFont.Name() + u"\" size=" + int_text(FFont.Size()) + u" color=$" +
+  F.WriteLn(P + u"  <font name=\"" + escape_markup(FFont.Name(), true) + u"\" size=" + int_text(FFont.Size()) + u" color=$" +
             color_text(FFont.Color()) + u" style=\"" + font_styles_text(FFont.Style()) + u"\" />");
   F.WriteLn(P + u"  <style val=" + String(xmlTxtLblMode[static_cast<std::size_t>(FMode)]) + u" />");
   F.WriteLn(P + u"</custtextlbl>");
@@ -187,7 +257,7 @@ void TCustomTextLabel::apply_tag(const String& Name, const String& Attributes, c
   } else if (Name == u"attachmode") {
     lookup(xmlTxtLblAttachMode, attr(u"val"), FAttachDat);
   } else if (Name == u"font") {
-    FFont.SetName(attr(u"name"));
+    FFont.SetName(unescape_markup(attr(u"name")));
     FFont.SetSize(parse_int(attr(u"size")));
     FFont.SetColor(parse_hex(attr(u"color")));
     zyl::TFontStyles styles;
@@ -204,7 +274,7 @@ void TCustomTextLabel::apply_tag(const String& Name, const String& Attributes, c
   } else if (Name == u"style") {
     lookup(xmlTxtLblMode, attr(u"val"), FMode);
   } else if (Name == u"caption") {
-    FCaption = unescape_caption(Content);
+    FCaption = unescape_markup(Content);
   }
 }
 

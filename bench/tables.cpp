@@ -1,9 +1,11 @@
 // The string array and the keyed containers at size: storing and reading
 // 1,000,000 short cells, sorting 200,000 rows beside std::sort over the same
-// lower-cased keys, and adding 100,000 entries to the linear containers.
+// lower-cased keys, saving and loading the XML form of up to 4,000,000
+// rows, and adding 100,000 entries to the linear containers.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -110,6 +112,48 @@ void BM_StdSort_200k(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kSortRows);
 }
 BENCHMARK(BM_StdSort_200k)->Unit(benchmark::kMillisecond);
+
+// Saving a one-column array as XML and loading it back, at 10^5, 10^6 and
+// 4 x 10^6 rows: loading grows the array row by row, so its rate per row
+// must stay flat across the sizes (goals: at least 10^6 rows/s, at most
+// twice the time of saving). The file is saved once before the loads.
+std::filesystem::path xml_bench_file() {
+  return std::filesystem::temp_directory_path() / "zyl-bench-strarray.xml";
+}
+
+void fill_one_column(ZYL_dstruct::TStringArray& a, std::int32_t rows) {
+  const auto texts = random_texts(static_cast<std::size_t>(rows), 6, 14, 6);
+  a.SetAllocRowsBy(rows);
+  if (!a.Resize(1, rows)) throw std::runtime_error("resize failed");
+  for (std::int32_t r = 1; r <= rows; ++r) a.SetString(1, r, texts[static_cast<std::size_t>(r - 1)]);
+}
+
+void BM_StrArrayXML_Save(benchmark::State& state) {
+  const auto rows = static_cast<std::int32_t>(state.range(0));
+  ZYL_dstruct::TStringArray a(nullptr);
+  fill_one_column(a, rows);
+  const zyl::String name = zyl::from_utf8(xml_bench_file().string());
+  for (auto _ : state) a.SaveAsXMLFile(name, u"bench");
+  state.SetItemsProcessed(state.iterations() * rows);
+  state.counters["MB"] = static_cast<double>(std::filesystem::file_size(xml_bench_file())) / 1e6;
+}
+
+void BM_StrArrayXML_Load(benchmark::State& state) {
+  const auto rows = static_cast<std::int32_t>(state.range(0));
+  ZYL_dstruct::TStringArray a(nullptr), b(nullptr);
+  fill_one_column(a, rows);
+  const zyl::String name = zyl::from_utf8(xml_bench_file().string());
+  a.SaveAsXMLFile(name, u"bench");
+  for (auto _ : state)
+    if (!b.LoadFromXMLFile(name, u"bench")) throw std::runtime_error("load failed");
+  // Check the result after the loop: every row back.
+  if (b.NrOfRows() != rows || b.GetString(1, rows) != a.GetString(1, rows)) throw std::runtime_error("wrong load");
+  state.SetItemsProcessed(state.iterations() * rows);
+  std::filesystem::remove(xml_bench_file());
+}
+
+BENCHMARK(BM_StrArrayXML_Save)->Arg(100000)->Arg(1000000)->Arg(4000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StrArrayXML_Load)->Arg(100000)->Arg(1000000)->Arg(4000000)->Unit(benchmark::kMillisecond);
 
 void BM_AssocAdd_100k(benchmark::State& state) {
   // Keys that are new each time: the linear lookup makes this quadratic in

@@ -1,7 +1,6 @@
 // The label reader over arbitrary files: reading ends (true at the closing
 // tag, false at the end of the file), a label read back writes again, and a
 // second read of what it wrote restores the same caption and position.
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -10,17 +9,14 @@
 
 #include "ZYL_zylbase/textlabel.h"
 #include "platform/textfile.h"
+#include "scratch_file.h"
 
 namespace {
-
-std::string scratch(const char* tag) {
-  return "/tmp/zyl-fuzz-label-" + std::to_string(::getpid()) + tag + ".xml";
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-  const std::string in = scratch("-in");
+  const std::string in = scratch_file("label-in.xml");
   std::FILE* f = std::fopen(in.c_str(), "wb");
   if (f == nullptr) return 0;
   if (Size > 0) std::fwrite(Data, 1, Size, f);
@@ -33,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   label.ReadFromOpenXMLFile(t, u"");
   t.CloseFile();
 
-  const std::string out = scratch("-out");
+  const std::string out = scratch_file("label-out.xml");
   t.Assign(zyl::from_utf8(out));
   t.Rewrite();
   label.WriteToOpenXMLFile(t, true, u"f", 2);

@@ -169,7 +169,7 @@ bool TextFile::ensure(std::size_t n) {
 
 int TextFile::peek_byte() { return ensure(1) ? FBuf[FPos] : -1; }
 
-bool TextFile::Eof() {
+bool TextFile::at_end() {
   require_input();
   return FPendingLow == 0 && FPos == FLen && !fill();
 }
@@ -238,7 +238,7 @@ void TextFile::read_line(String& Line, bool Reusing) {
   assign_decoded(Line, at, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
-Char TextFile::ReadChar() {
+Char TextFile::read_char() {
   require_input();
   if (FPendingLow != 0) {
     const Char c = FPendingLow;

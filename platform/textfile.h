@@ -81,7 +81,11 @@ class ZYL_API TextFile {
   // Reads one UTF-16 code unit; line-end bytes come back as CR (13) and LF
   // (10); a character beyond U+FFFF comes as two calls (surrogate pair). At
   // the end of the file returns Ctrl-Z (26).
-  Char ReadChar();
+  Char ReadChar() {
+    // An ASCII byte already buffered needs no decoding.
+    if (FMode == TTextFileMode::tfInput && FPendingLow == 0 && FPos < FLen && FBuf[FPos] < 0x80) return FBuf[FPos++];
+    return read_char();
+  }
   // Reads a decimal integer: skips blanks, tabs and line ends, takes an
   // optional sign and the digits. The number must be followed by a blank, a
   // tab, a line end or the end of the file, which is not consumed. At the end
@@ -90,7 +94,10 @@ class ZYL_API TextFile {
   //   "  -42 7\n" -> -42, then 7;   "12x" -> raises
   std::int32_t ReadInteger();
   // True when no character is left to read. Raises unless open for reading.
-  bool Eof();
+  bool Eof() {
+    if (FMode == TTextFileMode::tfInput && (FPendingLow != 0 || FPos < FLen)) return false;
+    return at_end();
+  }
   // True at the end of the file or when the next character is a line end.
   bool Eoln();
 
@@ -125,6 +132,8 @@ class ZYL_API TextFile {
   bool fill();                 // reads more; false at the end of the file
   bool ensure(std::size_t n);  // at least n bytes ahead unless the file ends
   int peek_byte();             // the next byte, or -1 at the end
+  Char read_char();            // ReadChar beyond its fast path
+  bool at_end();               // Eof beyond its fast path
   // The bytes of the rest of the line without its end, moving past the end;
   // valid until the next read.
   std::string_view line_bytes();

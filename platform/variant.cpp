@@ -91,6 +91,18 @@ Variant Variant::Currency(double Value) {
   return v;
 }
 
+Variant Variant::currency_units(std::int64_t Units) {
+  Variant v;
+  v.FType = varCurrency;
+  v.FInt = Units;
+  return v;
+}
+
+std::int64_t Variant::currency_units() const {
+  if (FType != varCurrency) conversion_error(u"Currency");
+  return FInt;
+}
+
 Variant Variant::Date(double Value) {
   Variant v(Value);
   v.FType = varDate;

@@ -83,6 +83,13 @@ class ZYL_API Variant {
   static Variant Null();
   // A currency value: Value is held as a count of 1/10000 units, as the host does.
   static Variant Currency(double Value);
+  // A currency value from its count of 1/10000 units, exactly: the whole
+  // range -922337203685477.5808 .. 922337203685477.5807, which a double
+  // cannot carry to the last unit.
+  static Variant currency_units(std::int64_t Units);
+  // The count of 1/10000 units of a currency value (exact); raises
+  // EVariantError for a value of any other type.
+  std::int64_t currency_units() const;
   static Variant Date(double Value);
 
   TVarType VarType() const noexcept { return FType; }

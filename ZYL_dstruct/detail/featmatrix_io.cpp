@@ -1,6 +1,7 @@
 // Library: zyl / Package: ZYL_dstruct / Module: detail/featmatrix_io
 #include "ZYL_dstruct/detail/featmatrix_io.h"
 
+#include <algorithm>
 #include <array>
 #include <new>
 #include <stdexcept>
@@ -58,7 +59,7 @@ String trimmed(std::u16string_view S) { return ZYL_stringl::StripLTBlanks(String
 
 struct PropLine {
   std::int32_t Feature;
-  int Key;  // 1-based index into kPropKeys; 0 for keywords that are ignored
+  int Key;  // 1-based index into kPropKeys
   String Value;
 };
 
@@ -67,8 +68,10 @@ struct PropLine {
 void FeatureMatrixIO::write(const TFeatureMatrix& M, const std::function<void(const String&)>& Line) {
   using zyl::IntToStr;
   Line(u"#featdef " + IntToStr(M.FNFeats) + u" 1");
+  const TFeatMatProps cleared(nullptr);  // stands for features without properties yet
   for (std::int32_t i = 1; i <= M.FNFeats; ++i) {
-    const TFeatMatProps& p = *M.FFeatProps[static_cast<std::size_t>(i - 1)];
+    const TFeatMatProps* stored = M.stored_props(i);
+    const TFeatMatProps& p = stored != nullptr ? *stored : cleared;
     const String ix = IntToStr(i) + u" ";
     Line(ix + u"fplFeatNum " + IntToStr(p.FeatNum()));
     Line(ix + u"fplFeatName " + p.FeatName());
@@ -78,44 +81,46 @@ void FeatureMatrixIO::write(const TFeatureMatrix& M, const std::function<void(co
     Line(ix + u"fplSorted " + ZYL_stringl::BoolToStr(p.Sorted(), 0));
   }
   Line(u"#featvals " + IntToStr(M.FNFeats) + u" " + IntToStr(M.FNObjs));
-  for (std::int32_t o = 1; o <= M.FNObjs; ++o)
-    for (std::int32_t f = 1; f <= M.FNFeats; ++f) {
-      const String& v = M.cell(f, o);
-      if (!v.empty()) Line(IntToStr(f) + u" " + IntToStr(o) + u" " + v);
-    }
+  // The values stored (none is empty), object by object, feature by feature.
+  std::vector<std::pair<std::pair<std::int32_t, std::int32_t>, const String*>> values;
+  values.reserve(M.FFeatVals.size());
+  for (const auto& [key, v] : M.FFeatVals)
+    values.push_back({{static_cast<std::int32_t>(key & 0xFFFFFFFFu), static_cast<std::int32_t>(key >> 32)}, &v});
+  std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [at, v] : values) Line(IntToStr(at.second) + u" " + IntToStr(at.first) + u" " + *v);
   Line(u"#featend");
 }
 
-namespace {
-
-// The properties section after its "#featdef" line. False when its format
-// number is not 1 (the section is then ignored).
-bool read_featdef(std::vector<std::unique_ptr<TFeatMatProps>>& Props,
-                  std::vector<std::vector<String>>& Vals, std::int32_t NObjs, zyl::TextFile& File,
-                  std::u16string_view Rest) {
+// Properties are created only for the features the section's lines name;
+// the others stay cleared ones, which take no memory.
+bool FeatureMatrixIO::read_featdef(TFeatureMatrix& M, zyl::TextFile& File, std::u16string_view Rest) {
   const std::int32_t count = take_int(Rest);
   const std::int32_t format = take_int(Rest);
   if (format != 1) return false;
   if (count < 0 || count > kMaxLoadFeatures) throw ReadFailure{};
-  // Parsed first, so that properties are only created for lines that exist.
+  // Parsed first, so that a truncated section changes nothing.
   std::vector<PropLine> lines;
   for (std::int64_t k = 0; k < std::int64_t{6} * count; ++k) {
     if (File.Eof()) throw ReadFailure{};
     const String line = File.ReadLn();
     std::u16string_view rest = line;
     const std::int32_t feature = take_int(rest);
+    if (feature < 1 || feature > count) continue;
     const String body = trimmed(rest);
     const std::size_t blank = body.find(u' ');
-    const String key = body.substr(0, blank);
-    lines.push_back({feature, ZYL_stringl::StringIx(key, false, kPropKeys),
-                     blank == String::npos ? String() : trimmed(std::u16string_view(body).substr(blank + 1))});
+    // fplGUIElem and unknown keywords are ignored: kept are only lines that
+    // set something, each at least as long as its keyword.
+    const int key = ZYL_stringl::StringIx(body.substr(0, blank), false, kPropKeys);
+    if (key < 1 || key > 6) continue;
+    lines.push_back({feature, key, blank == String::npos ? String() : trimmed(std::u16string_view(body).substr(blank + 1))});
   }
-  std::vector<std::unique_ptr<TFeatMatProps>> props;
-  props.reserve(static_cast<std::size_t>(count));
-  for (std::int32_t i = 0; i < count; ++i) props.push_back(std::make_unique<TFeatMatProps>(nullptr));
+  for (const PropLine& l : lines)
+    if (l.Key == 1) whole_int(l.Value);  // a malformed number fails before anything changes
+  M.FFeatProps.clear();
+  M.FFeatVals.clear();
+  M.FNFeats = count;
   for (const PropLine& l : lines) {
-    if (l.Feature < 1 || l.Feature > count) continue;
-    TFeatMatProps& p = *props[static_cast<std::size_t>(l.Feature - 1)];
+    TFeatMatProps& p = M.props(l.Feature);
     switch (l.Key) {
       case 1: p.SetFeatNum(whole_int(l.Value)); break;
       case 2: p.SetFeatName(l.Value); break;
@@ -126,18 +131,11 @@ bool read_featdef(std::vector<std::unique_ptr<TFeatMatProps>>& Props,
       }
       case 4: p.SetComment(l.Value); break;
       case 5: p.SetPresetValues(l.Value); break;
-      case 6: p.SetSorted(zyl::LowerCase(l.Value) == u"true"); break;
-      default: break;  // fplGUIElem and unknown keywords
+      default: p.SetSorted(zyl::LowerCase(l.Value) == u"true"); break;
     }
   }
-  std::vector<std::vector<String>> vals(static_cast<std::size_t>(count),
-                                        std::vector<String>(static_cast<std::size_t>(NObjs)));
-  Props = std::move(props);
-  Vals = std::move(vals);
   return true;
 }
-
-}  // namespace
 
 std::int32_t FeatureMatrixIO::read(TFeatureMatrix& M, zyl::TextFile& File) {
   M.FFeatProps.clear();
@@ -155,17 +153,12 @@ std::int32_t FeatureMatrixIO::read(TFeatureMatrix& M, zyl::TextFile& File) {
       const String rest = blank == String::npos ? String() : trimmed(std::u16string_view(line).substr(blank + 1));
       const int section = ZYL_stringl::StringIx(keyword, false, kSections);
       if (section == 1) {
-        if (read_featdef(M.FFeatProps, M.FFeatVals, M.FNObjs, File, rest)) {
-          M.FNFeats = static_cast<std::int32_t>(M.FFeatProps.size());
-          result = 0;
-        }
+        if (read_featdef(M, File, rest)) result = 0;
       } else if (section == 2) {
         std::u16string_view r = rest;
         const std::int32_t nfeats = take_int(r);
         const std::int32_t nobjs = take_int(r);
-        if (nfeats < 0 || nobjs < 0 || nfeats > kMaxLoadFeatures ||
-            std::int64_t{nfeats} * nobjs > kMaxLoadCells)
-          throw ReadFailure{};
+        if (nfeats < 0 || nobjs < 0 || nfeats > kMaxLoadFeatures) throw ReadFailure{};
         // Properties the "#featdef" section did not give are cleared ones.
         M.resize_objects(0);
         M.resize_features(nfeats);
@@ -177,7 +170,7 @@ std::int32_t FeatureMatrixIO::read(TFeatureMatrix& M, zyl::TextFile& File) {
           std::u16string_view v = vline;
           const std::int32_t f = take_int(v);
           const std::int32_t o = take_int(v);
-          if (f >= 1 && f <= nfeats && o >= 1 && o <= nobjs) M.cell(f, o) = trimmed(v);
+          if (f >= 1 && f <= nfeats && o >= 1 && o <= nobjs) M.set_cell(f, o, trimmed(v));
         }
         ended = true;
       }

@@ -3,15 +3,16 @@
 // Internal: the feature matrix's text file format, written and read line by
 // line (see TFeatureMatrix::SaveToOpenFile for the layout).
 //
-// Reading limits what a file can make the matrix allocate: a section that
-// declares more than kMaxLoadFeatures features or more than kMaxLoadCells
-// values (features x objects) fails the reading before anything is
-// allocated, and feature properties are only created for lines actually
-// read, so a few bytes can never ask for gigabytes.
+// Reading allocates for what the file holds, never for the counts it
+// declares: properties are created only for features that property lines
+// name, and only the values present are stored. A section declaring more
+// than kMaxLoadFeatures features fails the reading, which bounds what saving
+// such a matrix again writes.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 #include "platform/hoststring.h"
 #include "platform/textfile.h"
@@ -23,7 +24,6 @@ class TFeatureMatrix;
 namespace ZYL_dstruct::detail {
 
 constexpr std::int32_t kMaxLoadFeatures = 1 << 20;
-constexpr std::int64_t kMaxLoadCells = std::int64_t{1} << 24;
 
 class FeatureMatrixIO {
  public:
@@ -31,6 +31,12 @@ class FeatureMatrixIO {
   static void write(const TFeatureMatrix& M, const std::function<void(const zyl::String&)>& Line);
   // LoadFromOpenFile: 0 done, -1 no section, -2 reading failed.
   static std::int32_t read(TFeatureMatrix& M, zyl::TextFile& File);
+
+ private:
+  // The properties section after its "#featdef" line (Rest: the rest of
+  // that line), replacing M's properties; false for a format number other
+  // than 1 (the section is ignored). Malformed content throws.
+  static bool read_featdef(TFeatureMatrix& M, zyl::TextFile& File, std::u16string_view Rest);
 };
 
 }  // namespace ZYL_dstruct::detail

@@ -5,6 +5,7 @@
 
 #include "ZYL_dstruct/detail/strnumscan.h"
 #include "ZYL_zylbase/detail/numberscan.h"
+#include "platform/numtext.h"
 
 namespace ZYL_dstruct::detail {
 namespace {
@@ -34,8 +35,8 @@ bool is_float_text(std::u16string_view S) {
 }
 
 double float_value(std::u16string_view S) {
-  std::int32_t pos = 1;
-  return static_cast<double>(zyl::detail::scan_string_number(S, pos, true, zyl::detail::kDecPoint).value);
+  constexpr zyl::Extended kLimit = 1.7e308L;
+  return static_cast<double>(std::clamp(zyl::StrToFloat(zyl::String(S)), -kLimit, kLimit));
 }
 
 bool is_tristate_text(std::u16string_view S) noexcept {

@@ -31,9 +31,9 @@ void expect_same_value(const Variant& a, const Variant& b, const std::string& wh
                 std::bit_cast<std::uint32_t>(static_cast<float>(b.AsReal())))
           << what;
       return;
+    case zyl::varCurrency: EXPECT_EQ(a.currency_units(), b.currency_units()) << what; return;
     case zyl::varDouble:
     case zyl::varDate:
-    case zyl::varCurrency:
       if (std::isnan(a.AsReal())) EXPECT_TRUE(std::isnan(b.AsReal())) << what;
       else EXPECT_EQ(std::bit_cast<std::uint64_t>(a.AsReal()), std::bit_cast<std::uint64_t>(b.AsReal())) << what;
       return;
@@ -73,6 +73,12 @@ void fill_every_kind(TAssocArray& a) {
   a.Add(u"nan", std::numeric_limits<double>::quiet_NaN());
   a.Add(u"date", Variant::Date(45267.123456789));
   a.Add(u"currency", Variant::Currency(-1234567.8912));
+  // The whole currency range, to the last unit of 1/10000.
+  a.Add(u"currency max", Variant::currency_units(std::numeric_limits<std::int64_t>::max()));
+  a.Add(u"currency min", Variant::currency_units(std::numeric_limits<std::int64_t>::min()));
+  a.Add(u"currency max - 1", Variant::currency_units(std::numeric_limits<std::int64_t>::max() - 1));
+  a.Add(u"currency -1 unit", Variant::currency_units(-1));
+  a.Add(u"currency 9.2e14", Variant::currency_units(9200000000000000000));
   a.Add(u"true", true);
   a.Add(u"false", false);
   a.Add(u"string", String(u"Ann & Bob <ann@example.org> say \"hi\"\r\n\tand leave "));
@@ -201,6 +207,11 @@ TEST_F(AssocArrayXML, InconsistentBlocksAreRefusedAndChangeNothing) {
       {"bad hex text", block("1", "<assoc key=\"k\" type=\"string\" hex=\"1\">00G1</assoc>")},
       {"bad hex key", block("1", "<assoc keyhex=\"00\" type=\"null\"/>")},
       {"currency overflow", block("1", "<assoc key=\"k\" type=\"currency\">1e300</assoc>")},
+      {"currency one unit above", block("1", "<assoc key=\"k\" type=\"currency\">922337203685477.5808</assoc>")},
+      {"currency one unit below", block("1", "<assoc key=\"k\" type=\"currency\">-922337203685477.5809</assoc>")},
+      {"currency fifth decimal", block("1", "<assoc key=\"k\" type=\"currency\">1.00001</assoc>")},
+      {"currency exponent", block("1", "<assoc key=\"k\" type=\"currency\">1e3</assoc>")},
+      {"currency bare point", block("1", "<assoc key=\"k\" type=\"currency\">1.</assoc>")},
       {"no closing tag", "<assocarray dataid=\"X\" numentries=\"1\">" + one},
       {"cut in an entry", "<assocarray dataid=\"X\" numentries=\"1\"><assoc key=\"k\" type=\"integer\">5"},
   };

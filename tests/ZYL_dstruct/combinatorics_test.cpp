@@ -127,6 +127,10 @@ TEST(NearestValue, DoublesAndIntegers) {
       {-7, {5, -8, -6}, 1},     {0, {inf, 4}, 1},           {0, {inf, -inf}, 0},
       {0, {nan, inf}, 1},       {nan, {1, 2}, -1},          {0, {nan, nan}, -1},
       {1e308, {-1e308, 5}, 1},  {-1e308, {1e308, 1.5e308}, 0},
+      // An equal element is nearest, infinities included; otherwise the
+      // smallest distance that is not NaN, however large.
+      {-inf, {inf, -inf}, 1},   {inf, {nan, 1, inf}, 2},    {inf, {-inf, 5}, 0},
+      {0, {1.75e308, 1.71e308}, 1}, {nan, {nan, inf}, -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);

@@ -132,8 +132,18 @@ TEST_F(Kinds, TypedAccessorsAndTheirErrors) {
     EXPECT_EQ(m.GetFeatValStr(2, 3), text);
     EXPECT_NEAR(m.GetFeatValDouble(2, 3), v, std::fabs(v) * 1e-15);
   }
-  m.SetFeatValStr(2, 3, u"12abc");
-  EXPECT_EQ(m.GetFeatValDouble(2, 3), 12.0);
+  // The whole text is converted: what follows the number raises the
+  // conversion's error instead of being dropped.
+  for (const String text : {u"12abc", u"1,5", u"1.5 2", u"1E"}) {
+    SCOPED_TRACE(u8(text));
+    m.SetFeatValStr(2, 3, text);
+    try {
+      (void)m.GetFeatValDouble(2, 3);
+      ADD_FAILURE() << "no error";
+    } catch (const zyl::EConvertError& e) {
+      EXPECT_EQ(u8(e.Message()), "'" + u8(text) + "' is not a valid floating point value");
+    }
+  }
   m.SetFeatValStr(2, 3, u".5");
   EXPECT_EQ(m.GetFeatValDouble(2, 3), 0.5);
   m.SetFeatValStr(3, 3, u"n/a");
@@ -493,23 +503,30 @@ TEST(FeatureMatrix, GenerateFeatNames) {
 }
 
 TEST(FeatureValueText, FloatTextsAreWhatTheStringScannerReads) {
+  // valid: the check passes; converts: the whole text converts to value.
   struct Case {
     String text;
     bool valid;
+    bool converts;
     double value;
   };
   const std::vector<Case> cases = {
-      {u"1.5", true, 1.5},       {u"-2E3", true, -2000},   {u"  7", true, 7},       {u"1.", true, 1},
-      {u".5", true, 0.5},        {u"12abc", true, 12},     {u"1e-2", true, 0.01},   {u"+.25e+1", true, 2.5},
-      {u"1E4200", true, 1.7e308}, {u"-1E4200", true, -1.7e308}, {u"", false, 0},    {u"+", false, 0},
-      {u"E5", false, 0},         {u"\t1", false, 0},       {u"1E5000", false, 0},   {u"1E-4201", false, 0},
-      {u"--1", false, 0},        {u"1E", true, 1},         {u"x", false, 0},        {u"1,5", true, 1},
+      {u"1.5", true, true, 1.5},          {u"-2E3", true, true, -2000},   {u"  7", true, true, 7},
+      {u"1.", true, true, 1},             {u".5", true, true, 0.5},       {u"1e-2", true, true, 0.01},
+      {u"+.25e+1", true, true, 2.5},      {u"1E4200", true, true, 1.7e308}, {u"-1E4200", true, true, -1.7e308},
+      {u"7 ", true, true, 7},             {u"12abc", true, false, 0},     {u"1E", true, false, 0},
+      {u"1,5", true, false, 0},           {u"1.5 2", true, false, 0},     {u"", false, false, 0},
+      {u"+", false, false, 0},            {u"E5", false, false, 0},       {u"\t1", false, false, 0},
+      {u"1E5000", false, false, 0},       {u"1E-4201", false, false, 0},  {u"--1", false, false, 0},
+      {u"x", false, false, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(u8(c.text));
     EXPECT_EQ(detail::is_float_text(c.text), c.valid);
-    if (c.valid) {
+    if (c.converts) {
       EXPECT_EQ(detail::float_value(c.text), c.value);
+    } else if (c.valid) {
+      EXPECT_THROW((void)detail::float_value(c.text), zyl::EConvertError);
     }
   }
 }

@@ -223,6 +223,37 @@ TEST(StringArray, ResizeDiscardsAPendingSort) {
   EXPECT_EQ(a.GetString(1, 1), "c");
 }
 
+TEST(StringArray, RowsAddedOneByOneStartEmptyInStorageOrder) {
+  // Growing row by row across many allocations, with sorts pending at
+  // times: every added row is empty and the index is identity again.
+  TStringArray a(nullptr);
+  a.SetAllocRowsBy(3);
+  ASSERT_TRUE(a.Resize(2, 1));
+  for (std::int32_t n = 1; n <= 60; ++n) {
+    SCOPED_TRACE(n);
+    if (n > 1) {
+      ASSERT_EQ(a.AddRow(), n);
+    }
+    EXPECT_EQ(a.GetString(1, n), "");
+    EXPECT_EQ(a.GetRowAttrib(n), 0);
+    for (std::int32_t r = 1; r <= n; ++r) ASSERT_EQ(a.GetSortOrder(r), r);
+    for (std::int32_t r = 1; r < n; ++r) ASSERT_EQ(a.GetString(1, r), std::to_string(1000 - r));
+    a.SetString(1, n, std::to_string(1000 - n));
+    a.SetRowAttrib(n, static_cast<std::uint8_t>(n));
+    if (n % 7 == 0) a.Sort(1, 0, true);
+    if (n % 11 == 0) a.SetSortOrder(1, n);
+  }
+  // Shrinking with a change of columns, then growing in place again: the
+  // dropped rows come back empty.
+  ASSERT_TRUE(a.Resize(3, 5));
+  ASSERT_TRUE(a.Resize(3, 8));
+  for (std::int32_t r = 6; r <= 8; ++r) {
+    EXPECT_EQ(a.GetString(1, r), "") << r;
+    EXPECT_EQ(a.GetRowAttrib(r), 0) << r;
+  }
+  EXPECT_EQ(a.GetString(1, 5), "995");
+}
+
 TEST(StringArray, AttributesFollowTheStorageRow) {
   TStringArray a(nullptr);
   ASSERT_TRUE(a.Resize(1, 2));

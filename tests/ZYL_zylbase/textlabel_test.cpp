@@ -4,8 +4,12 @@
 // cross hair.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <limits>
 #include <random>
 
+#include "platform/casemap.h"
 #include "platform/exceptions.h"
 #include "support/tempdir.h"
 #include "ZYL_zylbase/crosshair.h"
@@ -207,6 +211,60 @@ TEST_F(LabelFiles, RandomLabelsSurviveARoundTrip) {
     EXPECT_EQ(r.Font().Size(), w.Font().Size());
     EXPECT_EQ(r.Font().Color(), w.Font().Color());
     EXPECT_EQ(r.Font().Style(), w.Font().Style());
+  }
+}
+
+TEST_F(LabelFiles, HostileValuesSurviveARoundTrip) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    const char* label;
+    double x, y;
+    String font;  // the font name
+    String id;    // written as it stands, looked up upper-cased
+  };
+  const std::vector<Case> cases = {
+      {"NaN and infinity", std::nan(""), inf, u"Tahoma", u"nan"},
+      {"minus infinity, minus zero", -inf, -0.0, u"x", u"neg"},
+      {"extremes", std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min(), u"x", u"ext"},
+      {"quotes in the font", 1, 2, u"My \"Quoted\" Font", u"quoted"},
+      {"markup in the font", 3, 4, u"a>b<c&d", u"markup"},
+      {"entities as text", 5, 6, u"&amp; &#10; &quot", u"entities"},
+      {"line breaks in the font", 7, 8, u"two\nlines\r\nthree", u"breaks"},
+      {"markup in the id", 9, 10, u"x", u"Axis \"1\" <a&b>"},
+      {"line break in the id", 11, 12, u"x", u"first\nsecond"},
+      {"entity text in the id", 13, 14, u"x", u"&quot;"},
+  };
+  TextFile f;
+  f.Assign(tmp.file("hostile.xml"));
+  f.Rewrite();
+  for (const Case& c : cases) {
+    TCustomTextLabel l;
+    l.SetTxtLblPosX(c.x);
+    l.SetTxtLblPosY(c.y);
+    TFont font;
+    font.SetName(c.font);
+    font.SetSize(12);
+    font.SetColor(0x123456);
+    font.SetStyle({TFontStyle::fsItalic});
+    l.SetTxtLblFont(font);
+    l.SetTxtLblLayer(5);
+    l.WriteToOpenXMLFile(f, false, c.id, 2);
+  }
+  f.CloseFile();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    TCustomTextLabel r;
+    ASSERT_TRUE(read(r, "hostile.xml", UpperCase(c.id)));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(r.PosX()) == std::bit_cast<std::uint64_t>(c.x) ||
+                  (std::isnan(r.PosX()) && std::isnan(c.x)),
+              true)
+        << r.PosX();
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(r.PosY()), std::bit_cast<std::uint64_t>(c.y)) << r.PosY();
+    EXPECT_EQ(r.Font().Name(), c.font);
+    EXPECT_EQ(r.Font().Size(), 12);
+    EXPECT_EQ(r.Font().Color(), 0x123456u);
+    EXPECT_EQ(r.Font().Style(), TFontStyles({TFontStyle::fsItalic}));
+    EXPECT_EQ(r.Layer(), 5) << "the tags after the font are still read";
   }
 }
 

@@ -68,9 +68,15 @@ int run_table(Args& args) {
 
   zyl::TStringArray table(nullptr);
   const CsvShape shape = read_csv(text, delim, table);
-  if (sorting && shape.records > 0) table.Sort(col, col2, !descending);
+  if (sorting && shape.records > 0) {
+    table.Sort(col, col2, !descending);
+    // Rows in storage order are written with the references read in
+    // sequence, not gathered at random through the sort index.
+    table.CommitSorting();
+  }
   if (finding) return find_cells(table, shape.records, find_text);
-  write_stdout(write_csv(table, shape.records, delim, shape.crlf));
+  write_csv(table, shape.records, delim, shape.crlf,
+            [](std::string_view piece) { write_stdout(piece.data(), piece.size()); });
   return 0;
 }
 

@@ -13,10 +13,11 @@ char detect_csv_delimiter(std::string_view text) {
 
 namespace {
 
-// Reads one field starting at pos; pos ends at the delimiter, line end or
-// end of text that follows it. line counts the line ends passed.
-std::string read_field(std::string_view text, std::size_t& pos, char delim, int& line) {
-  std::string field;
+// Reads one field starting at pos into field (replacing its contents); pos
+// ends at the delimiter, line end or end of text that follows it. line
+// counts the line ends passed.
+void read_field(std::string_view text, std::size_t& pos, char delim, int& line, std::string& field) {
+  field.clear();
   const int start_line = line;
   if (pos < text.size() && text[pos] == '"') {
     ++pos;
@@ -38,10 +39,11 @@ std::string read_field(std::string_view text, std::size_t& pos, char delim, int&
   // Unquoted text, or anything after a closing quote, runs to the field's end;
   // a CR there belongs to a CR LF line end (one inside quotes is text).
   const std::size_t unquoted = field.size();
-  while (pos < text.size() && text[pos] != delim && text[pos] != '\n') field.push_back(text[pos++]);
+  const std::size_t from = pos;
+  while (pos < text.size() && text[pos] != delim && text[pos] != '\n') ++pos;
+  field.append(text.substr(from, pos - from));
   if (field.size() > unquoted && field.back() == '\r' && (pos >= text.size() || text[pos] == '\n')) field.pop_back();
   if (field.size() > 255) throw std::runtime_error("line " + std::to_string(start_line) + ": cell longer than 255 bytes");
-  return field;
 }
 
 }  // namespace
@@ -55,6 +57,7 @@ CsvShape read_csv(std::string_view text, char delim, zyl::TStringArray& a) {
   std::size_t pos = 0;
   int line = 1;
   std::int32_t rows = 0;
+  std::string field;
   while (pos < text.size()) {
     const std::int32_t row = rows + 1;
     if (row > a.NrOfRows() && !a.Resize(a.NrOfColumns(), row)) throw std::runtime_error("out of memory");
@@ -62,7 +65,7 @@ CsvShape read_csv(std::string_view text, char delim, zyl::TStringArray& a) {
     if (row == a.allocated_rows()) a.SetAllocRowsBy(row);
     std::int32_t col = 1;
     for (;;) {
-      const std::string field = read_field(text, pos, delim, line);
+      read_field(text, pos, delim, line, field);
       if (col > a.NrOfColumns() && !a.Resize(col, a.NrOfRows())) throw std::runtime_error("out of memory");
       a.SetString(col, row, field);
       if (pos >= text.size() || text[pos] == '\n') break;
@@ -79,13 +82,20 @@ CsvShape read_csv(std::string_view text, char delim, zyl::TStringArray& a) {
   return shape;
 }
 
-std::string write_csv(const zyl::TStringArray& a, std::int32_t records, char delim, bool crlf) {
+void write_csv(const zyl::TStringArray& a, std::int32_t records, char delim, bool crlf,
+               const std::function<void(std::string_view)>& Sink) {
+  constexpr std::size_t kPiece = 1 << 16;
   std::string out;
+  out.reserve(kPiece + 4096);
+  auto plain = [delim](const std::string& field) {
+    return std::none_of(field.begin(), field.end(),
+                        [delim](char ch) { return ch == delim || ch == '"' || ch == '\r' || ch == '\n'; });
+  };
   for (std::int32_t r = 1; r <= records; ++r) {
     for (std::int32_t c = 1; c <= a.NrOfColumns(); ++c) {
       if (c > 1) out.push_back(delim);
       const std::string field = a.GetString(c, r);
-      if (field.find_first_of(std::string{delim, '"', '\r', '\n'}) == std::string::npos) {
+      if (plain(field)) {
         out += field;
         continue;
       }
@@ -97,8 +107,12 @@ std::string write_csv(const zyl::TStringArray& a, std::int32_t records, char del
       out.push_back('"');
     }
     out += crlf ? "\r\n" : "\n";
+    if (out.size() >= kPiece) {
+      Sink(out);
+      out.clear();
+    }
   }
-  return out;
+  if (!out.empty()) Sink(out);
 }
 
 }  // namespace zyl_tool

@@ -10,6 +10,7 @@
 //   "id;name\r\n7;\"Smith; J.\"\r\n" with ';'  ⇒ 2 rows: (id, name), (7, Smith; J.)
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -32,7 +33,9 @@ char detect_csv_delimiter(std::string_view text);
 CsvShape read_csv(std::string_view text, char delim, zyl::TStringArray& a);
 
 // The rows 1..records as seen, columns 1..NrOfColumns, fields quoted where
-// they hold the delimiter, a quote or a line end.
-std::string write_csv(const zyl::TStringArray& a, std::int32_t records, char delim, bool crlf);
+// they hold the delimiter, a quote or a line end, handed to Sink in pieces
+// of about 64 KiB (whole rows).
+void write_csv(const zyl::TStringArray& a, std::int32_t records, char delim, bool crlf,
+               const std::function<void(std::string_view)>& Sink);
 
 }  // namespace zyl_tool

@@ -16,6 +16,7 @@
 #include "ZYL_dstruct/featmatrix.h"
 #include "ZYL_dstruct/fifo.h"
 #include "ZYL_dstruct/hasher.h"
+#include "ZYL_dstruct/hmac.h"
 #include "ZYL_dstruct/logicop.h"
 #include "ZYL_dstruct/nearestvalue.h"
 #include "ZYL_dstruct/rlencoder.h"

@@ -148,12 +148,17 @@ TEST(ChecklistReader, ParsesAndFormatsListingLines) {
       EXPECT_EQ(e->name, c.name);
     }
   }
-  for (const std::string name : {"plain", "back\\slash", "line\nbreak", " lead", "cr\r"}) {
-    const auto e = parse_check_line(zyl_tool::format_check_line(h, name), "SHA256", 64);
-    ASSERT_TRUE(e.has_value()) << name;
-    EXPECT_EQ(e->name, name);
-    EXPECT_EQ(e->hex, h);
+  for (const bool backslash_paths : {false, true}) {
+    for (const std::string name : {"plain", "back\\slash", "line\nbreak", " lead", "cr\r", "C:\\dir\\x\ny"}) {
+      const std::string line = zyl_tool::format_check_line(h, name, backslash_paths);
+      const auto e = parse_check_line(line, "SHA256", 64);
+      ASSERT_TRUE(e.has_value()) << name;
+      EXPECT_EQ(e->name, name);
+      EXPECT_EQ(e->hex, h);
+    }
   }
+  EXPECT_EQ(zyl_tool::format_check_line("AB", "C:\\d\\f", true), "AB  C:\\d\\f") << "Windows paths as they are";
+  EXPECT_EQ(zyl_tool::format_check_line("AB", "d\\f", false), "\\AB  d\\\\f");
   EXPECT_EQ(zyl_tool::display_name("a\\b"), "a\\b");
   EXPECT_EQ(zyl_tool::display_name("a\nb"), "\\a\\nb");
 }

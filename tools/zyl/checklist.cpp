@@ -5,7 +5,7 @@ namespace {
 
 bool is_hex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
-bool needs_escape(std::string_view name) { return name.find_first_of("\\\n\r") != std::string_view::npos; }
+bool has_line_break(std::string_view name) { return name.find_first_of("\n\r") != std::string_view::npos; }
 
 std::string escape(std::string_view name) {
   std::string s;
@@ -84,13 +84,14 @@ std::optional<CheckEntry> parse_check_line(std::string_view line, std::string_vi
   return e;
 }
 
-std::string format_check_line(std::string_view hex, std::string_view name) {
-  if (needs_escape(name)) return "\\" + std::string(hex) + "  " + escape(name);
+std::string format_check_line(std::string_view hex, std::string_view name, bool backslash_paths) {
+  const bool escaped = has_line_break(name) || (!backslash_paths && name.find('\\') != std::string_view::npos);
+  if (escaped) return "\\" + std::string(hex) + "  " + escape(name);
   return std::string(hex) + "  " + std::string(name);
 }
 
 std::string display_name(std::string_view name) {
-  return name.find_first_of("\n\r") != std::string_view::npos ? "\\" + escape(name) : std::string(name);
+  return has_line_break(name) ? "\\" + escape(name) : std::string(name);
 }
 
 bool same_hex(std::string_view a, std::string_view b) {

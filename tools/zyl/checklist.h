@@ -26,8 +26,10 @@ struct CheckEntry {
 std::optional<CheckEntry> parse_check_line(std::string_view line, std::string_view tag, std::size_t hex_len);
 
 // The listing line (without line end) for a digest of the named input;
-// parse_check_line gives name back.
-std::string format_check_line(std::string_view hex, std::string_view name);
+// parse_check_line gives name back. Where the backslash separates the parts
+// of a path (backslash_paths, Windows), it is not escaped: only a name with
+// a line break, which Windows names cannot hold, is written escaped.
+std::string format_check_line(std::string_view hex, std::string_view name, bool backslash_paths);
 
 // The name as the checkers print it in "NAME: OK": as it is, unless it
 // holds a line break (LF or CR); then escaped and prefixed with a backslash.

@@ -31,7 +31,8 @@ class digest_engine;
 enum class TDigestKind : std::uint8_t { dkSHA1, dkSHA224, dkSHA256, dkSHA384, dkSHA512, dkSHA512_256 };
 
 // A digest computed incrementally. Copies are independent and carry the
-// bytes added so far, so a common prefix can be hashed once and shared.
+// bytes added so far, so a common prefix can be hashed once and shared. A
+// hasher that has been moved from may only be assigned to or destroyed.
 class ZYL_API TDigestHasher {
  public:
   // A hasher for the algorithm, ready for a message. An enumeration value

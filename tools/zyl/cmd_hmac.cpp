@@ -34,8 +34,9 @@ int run_hmac(Args& args) {
 }
 
 const CommandRegistration reg{
-    {"hmac", "[--algo sha256|sha1|sha224|sha384|sha512|sha512-256] --key-file F [FILE...]",
-     "keyed digest (HMAC) of each FILE or standard input under the key in F", run_hmac}};
+    {"hmac", "[--algo NAME] --key-file F [FILE...]",
+     "HMAC of each FILE or standard input under the key in F (NAME: sha256, sha1, sha224, sha384, sha512, sha512-256)",
+     run_hmac}};
 
 }  // namespace
 }  // namespace zyl_tool

@@ -14,6 +14,7 @@
 #include "ZYL_dstruct/detail/sha2_impl.h"
 #include "ZYL_dstruct/detail/x86/cpu_features.h"
 #include "ZYL_dstruct/detail/x86/sha256_shani.h"
+#include "ZYL_dstruct/detail/x86/sha512_avx2.h"
 #include "ZYL_dstruct/hmac.h"
 #include "ZYL_dstruct/sha2.h"
 #include "platform/memorystream.h"
@@ -124,6 +125,10 @@ void BM_sha512_variant(benchmark::State& state, detail::sha512_blocks_fn fn, std
   variant_runs(state, fn, &detail::sha512_blocks_portable, needs);
 }
 BENCHMARK_CAPTURE(BM_sha512_variant, portable, &detail::sha512_blocks_portable, 0)->Apply(big_and_small);
+#if ZYL_ARCH_X86
+BENCHMARK_CAPTURE(BM_sha512_variant, avx2, &detail::sha512_blocks_avx2, detail::kCpuAvx2 | detail::kCpuBmi2)
+    ->Apply(big_and_small);
+#endif
 
 void BM_HMAC_SHA256(benchmark::State& state) {
   const Bytes key(32, 0x4B);

@@ -4,6 +4,7 @@
 #include "ZYL_dstruct/detail/sha2_rounds.h"
 #include "ZYL_dstruct/detail/x86/cpu_features.h"
 #include "ZYL_dstruct/detail/x86/sha256_shani.h"
+#include "ZYL_dstruct/detail/x86/sha512_avx2.h"
 
 namespace ZYL_dstruct::detail {
 namespace {
@@ -15,10 +16,12 @@ sha256_blocks_fn select_sha256() noexcept {
   return &sha256_blocks_portable;
 }
 
-// A kernel with the message schedule on AVX2 registers (two blocks at once,
-// the rounds reading the stored sums) measured slower than this one, whose
-// schedule fills gaps in the round chain; SHA-512 therefore stays portable.
-sha512_blocks_fn select_sha512() noexcept { return &sha512_blocks_portable; }
+sha512_blocks_fn select_sha512() noexcept {
+#if ZYL_ARCH_X86
+  if (has_cpu_features(kCpuAvx2 | kCpuBmi2)) return &sha512_blocks_avx2;
+#endif
+  return &sha512_blocks_portable;
+}
 
 dispatched<sha256_blocks_fn> g_sha256{&select_sha256};
 dispatched<sha512_blocks_fn> g_sha512{&select_sha512};

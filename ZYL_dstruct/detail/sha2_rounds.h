@@ -78,30 +78,36 @@ inline __attribute__((always_inline)) void sha2_round(T a, T b, T c, T& d, T e, 
   h = t1 + tr::Sigma0(a) + ((a & b) | (c & (a | b)));
 }
 
-// All rounds of one block; wk(t, j) gives W[t + j] + K[t + j], t a multiple
-// of 16 and j from 0 to 15, so a rolling 16-word schedule is indexed by
-// constants once the calls are inlined.
+// Sixteen rounds from round t on (a multiple of 16); wk(t, j) gives
+// W[t + j] + K[t + j] for j from 0 to 15, so a rolling 16-word schedule is
+// indexed by constants once the calls are inlined. After sixteen rounds the
+// variables are back in their places.
+template <class T, class WK>
+inline __attribute__((always_inline)) void sha2_16_rounds(T& a, T& b, T& c, T& d, T& e, T& f, T& g, T& h, int t,
+                                                          WK&& wk) {
+  sha2_round(a, b, c, d, e, f, g, h, wk(t, 0));
+  sha2_round(h, a, b, c, d, e, f, g, wk(t, 1));
+  sha2_round(g, h, a, b, c, d, e, f, wk(t, 2));
+  sha2_round(f, g, h, a, b, c, d, e, wk(t, 3));
+  sha2_round(e, f, g, h, a, b, c, d, wk(t, 4));
+  sha2_round(d, e, f, g, h, a, b, c, wk(t, 5));
+  sha2_round(c, d, e, f, g, h, a, b, wk(t, 6));
+  sha2_round(b, c, d, e, f, g, h, a, wk(t, 7));
+  sha2_round(a, b, c, d, e, f, g, h, wk(t, 8));
+  sha2_round(h, a, b, c, d, e, f, g, wk(t, 9));
+  sha2_round(g, h, a, b, c, d, e, f, wk(t, 10));
+  sha2_round(f, g, h, a, b, c, d, e, wk(t, 11));
+  sha2_round(e, f, g, h, a, b, c, d, wk(t, 12));
+  sha2_round(d, e, f, g, h, a, b, c, wk(t, 13));
+  sha2_round(c, d, e, f, g, h, a, b, wk(t, 14));
+  sha2_round(b, c, d, e, f, g, h, a, wk(t, 15));
+}
+
+// All rounds of one block, wk as for sha2_16_rounds.
 template <class T, class WK>
 inline __attribute__((always_inline)) void sha2_rounds(T* state, WK&& wk) {
   T a = state[0], b = state[1], c = state[2], d = state[3], e = state[4], f = state[5], g = state[6], h = state[7];
-  for (int t = 0; t < sha2_traits<T>::kRounds; t += 16) {
-    sha2_round(a, b, c, d, e, f, g, h, wk(t, 0));
-    sha2_round(h, a, b, c, d, e, f, g, wk(t, 1));
-    sha2_round(g, h, a, b, c, d, e, f, wk(t, 2));
-    sha2_round(f, g, h, a, b, c, d, e, wk(t, 3));
-    sha2_round(e, f, g, h, a, b, c, d, wk(t, 4));
-    sha2_round(d, e, f, g, h, a, b, c, wk(t, 5));
-    sha2_round(c, d, e, f, g, h, a, b, wk(t, 6));
-    sha2_round(b, c, d, e, f, g, h, a, wk(t, 7));
-    sha2_round(a, b, c, d, e, f, g, h, wk(t, 8));
-    sha2_round(h, a, b, c, d, e, f, g, wk(t, 9));
-    sha2_round(g, h, a, b, c, d, e, f, wk(t, 10));
-    sha2_round(f, g, h, a, b, c, d, e, wk(t, 11));
-    sha2_round(e, f, g, h, a, b, c, d, wk(t, 12));
-    sha2_round(d, e, f, g, h, a, b, c, wk(t, 13));
-    sha2_round(c, d, e, f, g, h, a, b, wk(t, 14));
-    sha2_round(b, c, d, e, f, g, h, a, wk(t, 15));
-  }
+  for (int t = 0; t < sha2_traits<T>::kRounds; t += 16) sha2_16_rounds(a, b, c, d, e, f, g, h, t, wk);
   state[0] += a;
   state[1] += b;
   state[2] += c;

@@ -69,45 +69,59 @@ struct sha2_traits<std::uint64_t> {
 };
 
 // One round. The eight working variables are not moved: each round names
-// them in a rotated order instead, and only d and h change.
-template <class T>
-inline __attribute__((always_inline)) void sha2_round(T a, T b, T c, T& d, T e, T f, T g, T& h, T wk) {
+// them in a rotated order instead, and only d and h change. bc carries
+// b ^ c in and a ^ b out, which is the next round's b ^ c, so that
+// Maj(a, b, c) = ((a ^ b) & (b ^ c)) ^ b takes three operations. With
+// AndNot (code compiled for ANDN) the choice Ch(e, f, g) is
+// (e & f) + (~e & g), two operations folded into the sum; otherwise
+// g ^ (e & (f ^ g)), three.
+template <bool AndNot, class T>
+inline __attribute__((always_inline)) void sha2_round(T a, T b, [[maybe_unused]] T c, T& d, T e, T f, T g, T& h, T wk,
+                                                      T& bc) {
   using tr = sha2_traits<T>;
-  const T t1 = h + tr::Sigma1(e) + (g ^ (e & (f ^ g))) + wk;
-  d += t1;
-  h = t1 + tr::Sigma0(a) + ((a & b) | (c & (a | b)));
+  if constexpr (AndNot) {
+    h += wk + (e & f) + (~e & g) + tr::Sigma1(e);
+  } else {
+    h += wk + (g ^ (e & (f ^ g))) + tr::Sigma1(e);
+  }
+  d += h;
+  const T ab = a ^ b;
+  h += tr::Sigma0(a) + ((ab & bc) ^ b);
+  bc = ab;
 }
 
-// Sixteen rounds from round t on (a multiple of 16); wk(t, j) gives
+// Sixteen rounds from round t on (a multiple of 16), bc as for sha2_round
+// (b ^ c before the first); wk(t, j) gives
 // W[t + j] + K[t + j] for j from 0 to 15, so a rolling 16-word schedule is
 // indexed by constants once the calls are inlined. After sixteen rounds the
 // variables are back in their places.
-template <class T, class WK>
-inline __attribute__((always_inline)) void sha2_16_rounds(T& a, T& b, T& c, T& d, T& e, T& f, T& g, T& h, int t,
-                                                          WK&& wk) {
-  sha2_round(a, b, c, d, e, f, g, h, wk(t, 0));
-  sha2_round(h, a, b, c, d, e, f, g, wk(t, 1));
-  sha2_round(g, h, a, b, c, d, e, f, wk(t, 2));
-  sha2_round(f, g, h, a, b, c, d, e, wk(t, 3));
-  sha2_round(e, f, g, h, a, b, c, d, wk(t, 4));
-  sha2_round(d, e, f, g, h, a, b, c, wk(t, 5));
-  sha2_round(c, d, e, f, g, h, a, b, wk(t, 6));
-  sha2_round(b, c, d, e, f, g, h, a, wk(t, 7));
-  sha2_round(a, b, c, d, e, f, g, h, wk(t, 8));
-  sha2_round(h, a, b, c, d, e, f, g, wk(t, 9));
-  sha2_round(g, h, a, b, c, d, e, f, wk(t, 10));
-  sha2_round(f, g, h, a, b, c, d, e, wk(t, 11));
-  sha2_round(e, f, g, h, a, b, c, d, wk(t, 12));
-  sha2_round(d, e, f, g, h, a, b, c, wk(t, 13));
-  sha2_round(c, d, e, f, g, h, a, b, wk(t, 14));
-  sha2_round(b, c, d, e, f, g, h, a, wk(t, 15));
+template <bool AndNot, class T, class WK>
+inline __attribute__((always_inline)) void sha2_16_rounds(T& a, T& b, T& c, T& d, T& e, T& f, T& g, T& h, T& bc,
+                                                          int t, WK&& wk) {
+  sha2_round<AndNot>(a, b, c, d, e, f, g, h, wk(t, 0), bc);
+  sha2_round<AndNot>(h, a, b, c, d, e, f, g, wk(t, 1), bc);
+  sha2_round<AndNot>(g, h, a, b, c, d, e, f, wk(t, 2), bc);
+  sha2_round<AndNot>(f, g, h, a, b, c, d, e, wk(t, 3), bc);
+  sha2_round<AndNot>(e, f, g, h, a, b, c, d, wk(t, 4), bc);
+  sha2_round<AndNot>(d, e, f, g, h, a, b, c, wk(t, 5), bc);
+  sha2_round<AndNot>(c, d, e, f, g, h, a, b, wk(t, 6), bc);
+  sha2_round<AndNot>(b, c, d, e, f, g, h, a, wk(t, 7), bc);
+  sha2_round<AndNot>(a, b, c, d, e, f, g, h, wk(t, 8), bc);
+  sha2_round<AndNot>(h, a, b, c, d, e, f, g, wk(t, 9), bc);
+  sha2_round<AndNot>(g, h, a, b, c, d, e, f, wk(t, 10), bc);
+  sha2_round<AndNot>(f, g, h, a, b, c, d, e, wk(t, 11), bc);
+  sha2_round<AndNot>(e, f, g, h, a, b, c, d, wk(t, 12), bc);
+  sha2_round<AndNot>(d, e, f, g, h, a, b, c, wk(t, 13), bc);
+  sha2_round<AndNot>(c, d, e, f, g, h, a, b, wk(t, 14), bc);
+  sha2_round<AndNot>(b, c, d, e, f, g, h, a, wk(t, 15), bc);
 }
 
-// All rounds of one block, wk as for sha2_16_rounds.
+// All rounds of one block, wk as for sha2_16_rounds, in plain code.
 template <class T, class WK>
 inline __attribute__((always_inline)) void sha2_rounds(T* state, WK&& wk) {
   T a = state[0], b = state[1], c = state[2], d = state[3], e = state[4], f = state[5], g = state[6], h = state[7];
-  for (int t = 0; t < sha2_traits<T>::kRounds; t += 16) sha2_16_rounds(a, b, c, d, e, f, g, h, t, wk);
+  T bc = b ^ c;
+  for (int t = 0; t < sha2_traits<T>::kRounds; t += 16) sha2_16_rounds<false>(a, b, c, d, e, f, g, h, bc, t, wk);
   state[0] += a;
   state[1] += b;
   state[2] += c;

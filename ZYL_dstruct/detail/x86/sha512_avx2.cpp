@@ -13,9 +13,11 @@
 // before ran, and the schedule of the next pair is woven into them, four
 // steps after every sixteen rounds, so the vector units work while the
 // integer units run the rounds. A pair is unrolled completely, so the eight
-// schedule registers stay in registers. The rounds need ANDN (BMI1) beside
-// RORX: without it the compiler's code for the choice function ran this
-// kernel at two thirds of the portable speed.
+// schedule registers stay in registers. The rounds use ANDN (BMI1) for the
+// choice function and RORX (BMI2) for the rotations: the integer units are
+// the bottleneck, so every operation saved there counts. The unrolled loop
+// is some 20 KB of code; where it lands relative to a 64-byte line changed
+// its speed by a third in one build, so the function is aligned.
 #include "ZYL_dstruct/detail/x86/sha512_avx2.h"
 
 #if ZYL_ARCH_X86
@@ -81,7 +83,7 @@ ZYL_TARGET_AVX2 void schedule_steps(pair_schedule& s, std::integer_sequence<int,
 }
 
 struct round_vars {
-  std::uint64_t a, b, c, d, e, f, g, h;
+  std::uint64_t a, b, c, d, e, f, g, h, bc;
 };
 
 // Sixteen rounds of group G of a pair, then four steps of the next pair's
@@ -89,10 +91,11 @@ struct round_vars {
 template <int G>
 ZYL_TARGET_AVX2 void pair_group(std::uint64_t* state, round_vars& v, const std::uint64_t* sums, pair_schedule& next) {
   constexpr int t = 16 * (G % 5);
-  if constexpr (G % 5 == 0) v = {state[0], state[1], state[2], state[3], state[4], state[5], state[6], state[7]};
+  if constexpr (G % 5 == 0)
+    v = {state[0], state[1], state[2], state[3], state[4], state[5], state[6], state[7], state[1] ^ state[2]};
   // Word i of this block's half is at 4 * (i / 2) + i % 2 (t is even).
   const std::uint64_t* half = sums + 2 * (G / 5);
-  sha2_16_rounds(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, t,
+  sha2_16_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t,
                  [half](int tt, int j) { return half[2 * tt + 4 * (j >> 1) + (j & 1)]; });
   schedule_steps(next, std::integer_sequence<int, 4 * G, 4 * G + 1, 4 * G + 2, 4 * G + 3>{});
   if constexpr (G % 5 == 4) {
@@ -118,7 +121,7 @@ ZYL_TARGET_AVX2 void pair_groups(std::uint64_t* state, const __m256i* sums, pair
 #undef ZYL_TARGET_AVX2
 
 // Whole pairs of blocks (npairs > 0).
-__attribute__((target("avx2,bmi,bmi2"))) ZYL_X86_REALIGN void compress_pairs(std::uint64_t* state,
+__attribute__((target("avx2,bmi,bmi2"), aligned(64))) ZYL_X86_REALIGN void compress_pairs(std::uint64_t* state,
                                                                              const std::uint8_t* p,
                                                                              std::size_t npairs) {
   // Two buffers: the rounds read one while the next pair is scheduled into the other.

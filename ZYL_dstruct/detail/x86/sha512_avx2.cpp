@@ -96,7 +96,7 @@ ZYL_TARGET_AVX2 void pair_group(std::uint64_t* state, round_vars& v, const std::
   // Word i of this block's half is at 4 * (i / 2) + i % 2 (t is even).
   const std::uint64_t* half = sums + 2 * (G / 5);
   sha2_16_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t,
-                 [half](int tt, int j) { return half[2 * tt + 4 * (j >> 1) + (j & 1)]; });
+                       [half](int tt, int j) { return half[2 * tt + 4 * (j >> 1) + (j & 1)]; });
   schedule_steps(next, std::integer_sequence<int, 4 * G, 4 * G + 1, 4 * G + 2, 4 * G + 3>{});
   if constexpr (G % 5 == 4) {
     state[0] += v.a;
@@ -121,9 +121,8 @@ ZYL_TARGET_AVX2 void pair_groups(std::uint64_t* state, const __m256i* sums, pair
 #undef ZYL_TARGET_AVX2
 
 // Whole pairs of blocks (npairs > 0).
-__attribute__((target("avx2,bmi,bmi2"), aligned(64))) ZYL_X86_REALIGN void compress_pairs(std::uint64_t* state,
-                                                                             const std::uint8_t* p,
-                                                                             std::size_t npairs) {
+__attribute__((target("avx2,bmi,bmi2"), aligned(64))) ZYL_X86_REALIGN void compress_pairs(
+    std::uint64_t* state, const std::uint8_t* p, std::size_t npairs) {
   // Two buffers: the rounds read one while the next pair is scheduled into the other.
   alignas(32) __m256i wk[2][kSteps];
   pair_schedule s{p, p + 128, wk[0], {}};

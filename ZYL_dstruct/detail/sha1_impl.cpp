@@ -1,9 +1,6 @@
 // Library: zyl / Package: ZYL_dstruct / Module: detail/sha1_impl
 #include "ZYL_dstruct/detail/sha1_impl.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "ZYL_dstruct/detail/x86/cpu_features.h"
 #include "ZYL_dstruct/detail/x86/sha1_shani.h"
 
@@ -27,7 +24,7 @@ dispatched<sha1_blocks_fn> g_sha1{&select_sha1};
 
 }  // namespace
 
-void sha1_blocks_portable(std::uint32_t state[5], const std::uint8_t* p, std::size_t nblocks) noexcept {
+void sha1_blocks_portable(std::uint32_t* state, const std::uint8_t* p, std::size_t nblocks) noexcept {
   for (; nblocks > 0; --nblocks, p += 64) {
     // The message schedule is kept as a rolling window of 16 words.
     std::uint32_t w[16];
@@ -59,42 +56,6 @@ void sha1_blocks_portable(std::uint32_t state[5], const std::uint8_t* p, std::si
   }
 }
 
-void sha1_context::update(const std::uint8_t* p, std::size_t n) noexcept {
-  if (FBlocks == nullptr) FBlocks = g_sha1.get();
-  FLength += n;
-  if (FFill > 0) {
-    const std::size_t take = std::min(n, 64 - FFill);
-    std::memcpy(FBlock + FFill, p, take);
-    FFill += take;
-    p += take;
-    n -= take;
-    if (FFill < 64) return;
-    FBlocks(FState, FBlock, 1);
-    FFill = 0;
-  }
-  if (n >= 64) {
-    FBlocks(FState, p, n / 64);
-    p += n & ~std::size_t{63};
-    n &= 63;
-  }
-  if (n > 0) {
-    std::memcpy(FBlock, p, n);
-    FFill = n;
-  }
-}
-
-std::array<std::uint8_t, 20> sha1_context::finish() noexcept {
-  // Padding: one 1 bit, zeros up to 56 mod 64 bytes, the length in bits.
-  const std::uint64_t bits = FLength * 8;
-  std::uint8_t pad[72] = {0x80};
-  const std::size_t zeros = (FFill < 56 ? 56 - FFill : 120 - FFill);
-  for (int i = 0; i < 8; ++i) pad[zeros + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(bits >> (56 - 8 * i));
-  update(pad, zeros + 8);
-  std::array<std::uint8_t, 20> digest{};
-  for (int i = 0; i < 5; ++i)
-    for (int j = 0; j < 4; ++j)
-      digest[static_cast<std::size_t>(4 * i + j)] = static_cast<std::uint8_t>(FState[i] >> (24 - 8 * j));
-  return digest;
-}
+sha1_blocks_fn sha1_algo::blocks() noexcept { return g_sha1.get(); }
 
 }  // namespace ZYL_dstruct::detail

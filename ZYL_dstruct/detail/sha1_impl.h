@@ -10,29 +10,25 @@
 //   std::array<std::uint8_t, 20> d = c.finish();
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+
+#include "ZYL_dstruct/detail/md_context.h"
 
 namespace ZYL_dstruct::detail {
 
 // Compresses nblocks 64-byte blocks at p into the five state words.
-using sha1_blocks_fn = void (*)(std::uint32_t state[5], const std::uint8_t* p, std::size_t nblocks) noexcept;
+using sha1_blocks_fn = void (*)(std::uint32_t* state, const std::uint8_t* p, std::size_t nblocks) noexcept;
 
-void sha1_blocks_portable(std::uint32_t state[5], const std::uint8_t* p, std::size_t nblocks) noexcept;
+void sha1_blocks_portable(std::uint32_t* state, const std::uint8_t* p, std::size_t nblocks) noexcept;
 
-class sha1_context {
- public:
-  void update(const std::uint8_t* p, std::size_t n) noexcept;
-  // The digest of everything fed so far; the context must not be used after.
-  [[nodiscard]] std::array<std::uint8_t, 20> finish() noexcept;
-
- private:
-  std::uint32_t FState[5] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu, 0x10325476u, 0xC3D2E1F0u};
-  std::uint8_t FBlock[64] = {};
-  std::size_t FFill = 0;
-  std::uint64_t FLength = 0;  // bytes fed so far
-  sha1_blocks_fn FBlocks = nullptr;
+struct sha1_algo {
+  using word = std::uint32_t;
+  static constexpr std::size_t kStateWords = 5, kDigestSize = 20;
+  static constexpr word kInit[kStateWords] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu, 0x10325476u, 0xC3D2E1F0u};
+  static sha1_blocks_fn blocks() noexcept;
 };
+
+using sha1_context = md_context<sha1_algo>;
 
 }  // namespace ZYL_dstruct::detail

@@ -4,8 +4,10 @@
 #include <exception>
 #include <vector>
 
+#include "checklist.h"
 #include "command.h"
 #include "io.h"
+#include "zyl.h"
 
 namespace zyl_tool {
 
@@ -14,7 +16,7 @@ int list_checksums(const std::vector<std::string>& files, const std::function<st
   int status = 0;
   for (const std::string& name : names) {
     try {
-      const std::string line = sum(name) + "  " + name + "\n";
+      const std::string line = format_check_line(sum(name), name, zyl::PathDelim == u'\\') + "\n";
       write_stdout(line);
     } catch (const std::exception& e) {
       report_error(e.what());

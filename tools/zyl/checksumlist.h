@@ -1,6 +1,7 @@
-// The listing shared by the checksum commands (crc16, crc32, sha1): one line
-// per input, "<HEX>  <name>", standard input when no file is named ("-" is
-// standard input too). An input that cannot be read is reported on standard
+// The listing shared by the checksum commands (crc16, crc32, sha1, sha256,
+// ...): one line per input, "<HEX>  <name>" (escaped as checklist.h says when
+// the name holds a line break, or on POSIX a backslash), standard input when no file is
+// named ("-" is standard input too). An input that cannot be read is reported on standard
 // error as "zyl COMMAND: <reason>"; the others are still listed, and the
 // status is then 1.
 #pragma once

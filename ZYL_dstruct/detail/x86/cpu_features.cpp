@@ -35,7 +35,9 @@ std::uint32_t detect() noexcept {
   const bool avx_state = osxsave && (xcr0 & 0x6) == 0x6;
 
   std::uint32_t f = 0;
-  if (c1 & bit_POPCNT) f |= kCpuPopcnt;  // general-purpose registers: no OS support needed
+  // General-purpose registers: no OS support needed.
+  if (c1 & bit_POPCNT) f |= kCpuPopcnt;
+  if ((b7 & bit_BMI) && (b7 & bit_BMI2)) f |= kCpuBmi2;
   if (sse_state) {
     if (d1 & bit_SSE2) f |= kCpuSse2;
     if (c1 & bit_SSSE3) f |= kCpuSsse3;

@@ -45,6 +45,7 @@ enum cpu_feature : std::uint32_t {
   kCpuAvx2 = 1u << 6,
   kCpuVpclmul = 1u << 7,  // carry-less multiplication on 256-bit registers (with AVX2)
   kCpuPopcnt = 1u << 8,
+  kCpuBmi2 = 1u << 9,  // BMI1 and BMI2 both: ANDN, RORX and the flag-free shifts
 };
 
 // The usable features of this CPU minus those switched off; detected once.

@@ -73,7 +73,7 @@ ZYL_TARGET_SHA ZYL_X86_REALIGN void compress(std::uint32_t state[5], const std::
 
 }  // namespace
 
-void sha1_blocks_shani(std::uint32_t state[5], const std::uint8_t* p, std::size_t nblocks) noexcept {
+void sha1_blocks_shani(std::uint32_t* state, const std::uint8_t* p, std::size_t nblocks) noexcept {
   compress(state, p, nblocks);
 }
 

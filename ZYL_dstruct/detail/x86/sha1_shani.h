@@ -13,7 +13,7 @@
 namespace ZYL_dstruct::detail {
 
 #if ZYL_ARCH_X86
-void sha1_blocks_shani(std::uint32_t state[5], const std::uint8_t* p, std::size_t nblocks) noexcept;
+void sha1_blocks_shani(std::uint32_t* state, const std::uint8_t* p, std::size_t nblocks) noexcept;
 #endif
 
 }  // namespace ZYL_dstruct::detail

@@ -14,10 +14,14 @@
 #include "ZYL_dstruct/detail/crc16_impl.h"
 #include "ZYL_dstruct/detail/crc32_impl.h"
 #include "ZYL_dstruct/detail/sha1_impl.h"
+#include "ZYL_dstruct/detail/sha2_impl.h"
 #include "ZYL_dstruct/detail/x86/cpu_features.h"
 #include "ZYL_dstruct/detail/x86/crc16_pclmul.h"
 #include "ZYL_dstruct/detail/x86/crc32_pclmul.h"
 #include "ZYL_dstruct/detail/x86/sha1_shani.h"
+#include "ZYL_dstruct/detail/x86/sha256_shani.h"
+#include "ZYL_dstruct/detail/x86/sha512_avx2.h"
+#include "ZYL_dstruct/hasher.h"
 #include "ZYL_dstruct/sha1.h"
 #include "platform/memorystream.h"
 #include "kernel_test_support.h"
@@ -116,23 +120,70 @@ TEST_F(Accelerated, Crc16VariantsMatchTheByteStep) {
   }
 }
 
-TEST_F(Accelerated, Sha1BlockVariantsMatchThePortableOne) {
-  SCOPED_TRACE("seed " + std::to_string(seed));
-#if ZYL_ARCH_X86
-  if (!has_cpu_features(kCpuSha | kCpuSsse3 | kCpuSse41)) GTEST_SKIP() << "no SHA extensions on this CPU";
+// A block-compression variant against the portable one: 0..20 blocks (odd
+// counts leave the two-block kernel a lone one), several start alignments,
+// random states.
+template <class Word>
+void expect_blocks_match(std::mt19937& rng, void (*portable)(Word*, const std::uint8_t*, std::size_t) noexcept,
+                         const variant<void (*)(Word*, const std::uint8_t*, std::size_t) noexcept>& v,
+                         std::size_t state_words) {
+  if (!has_cpu_features(v.needs)) {
+    std::printf("%s: not supported by this CPU, skipped\n", v.name);
+    return;
+  }
+  SCOPED_TRACE(v.name);
+  const std::size_t block = 16 * sizeof(Word);
   for (std::size_t blocks = 0; blocks <= 20; ++blocks) {
     for (std::size_t align = 0; align < 16; align += 3) {
-      const placed in = random_input(rng, blocks * 64, align);
-      std::uint32_t a[5], b[5];
-      for (int i = 0; i < 5; ++i) a[i] = b[i] = static_cast<std::uint32_t>(rng());
-      sha1_blocks_portable(a, in.data(), blocks);
-      sha1_blocks_shani(b, in.data(), blocks);
-      for (int i = 0; i < 5; ++i) ASSERT_EQ(a[i], b[i]) << "word " << i << ", " << blocks << " blocks, align " << align;
+      const placed in = random_input(rng, blocks * block, align);
+      Word a[8], b[8];
+      for (std::size_t i = 0; i < state_words; ++i) a[i] = b[i] = static_cast<Word>(std::uint64_t{rng()} << 32 ^ rng());
+      portable(a, in.data(), blocks);
+      v.fn(b, in.data(), blocks);
+      for (std::size_t i = 0; i < state_words; ++i)
+        ASSERT_EQ(a[i], b[i]) << "word " << i << ", " << blocks << " blocks, align " << align;
     }
   }
+}
+
+TEST_F(Accelerated, DigestBlockVariantsMatchThePortableOnes) {
+  SCOPED_TRACE("seed " + std::to_string(seed));
+#if ZYL_ARCH_X86
+  expect_blocks_match<std::uint32_t>(rng, &sha1_blocks_portable,
+                                     {"sha1 shani", &sha1_blocks_shani, kCpuSha | kCpuSsse3 | kCpuSse41}, 5);
+  expect_blocks_match<std::uint32_t>(rng, &sha256_blocks_portable,
+                                     {"sha256 shani", &sha256_blocks_shani, kCpuSha | kCpuSsse3 | kCpuSse41}, 8);
+  expect_blocks_match<std::uint64_t>(rng, &sha512_blocks_portable,
+                                     {"sha512 avx2", &sha512_blocks_avx2, kCpuAvx2 | kCpuBmi2}, 8);
 #else
-  GTEST_SKIP() << "no accelerated SHA-1 on this architecture";
+  GTEST_SKIP() << "no accelerated digests on this architecture";
 #endif
+}
+
+// Every dispatched digest, with the accelerated kernels and without, over
+// random lengths 0..1000 cut at random points, against the portable code
+// fed in one piece.
+TEST_F(Accelerated, DigestsAgreeWithThePortableCodeHoweverTheDataIsCut) {
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  for (TDigestKind k : {TDigestKind::dkSHA1, TDigestKind::dkSHA224, TDigestKind::dkSHA256, TDigestKind::dkSHA384,
+                        TDigestKind::dkSHA512, TDigestKind::dkSHA512_256}) {
+    for (int i = 0; i < 80; ++i) {
+      const std::size_t n = rng() % 1001;
+      const placed in = random_input(rng, n, rng() % 16);
+      disable_cpu_features(~0u);
+      TDigestHasher portable(k);
+      portable.Add({in.data(), n});
+      const std::vector<std::uint8_t> want = portable.Finish();
+      disable_cpu_features(0);
+      TDigestHasher fast(k);
+      std::size_t cut = 0;
+      for (std::size_t at = 0; at < n; at += cut) {
+        cut = std::min<std::size_t>(n - at, rng() % 3 == 0 ? rng() % 400 : rng() % 70);
+        fast.Add({in.data() + at, cut});
+      }
+      ASSERT_EQ(fast.Finish(), want) << "kind " << static_cast<int>(k) << ", length " << n;
+    }
+  }
 }
 
 TEST_F(Accelerated, Sha1ContextIsIndependentOfHowDataIsSplit) {
@@ -158,8 +209,11 @@ TEST_F(Accelerated, PublicFunctionsGiveTheSameResultsWithFeaturesOff) {
   const auto len = static_cast<std::int32_t>(data.size());
   auto results = [&] {
     zyl::TBytesStream s(std::vector<std::uint8_t>(data.begin(), data.end()));
+    TDigestHasher sha256(TDigestKind::dkSHA256), sha512(TDigestKind::dkSHA512);
+    sha256.Add(data);
+    sha512.Add(data);
     return std::tuple(CRC32ofBuffer(data, len), CRC16ofBuffer(data, len, TCRC16Mode::crcCCITT),
-                      SHA1FromStream(s));
+                      SHA1FromStream(s), sha256.Finish(), sha512.Finish());
   };
   const auto fast = results();
   disable_cpu_features(~0u);

@@ -13,6 +13,7 @@
 
 #include "ZYL_dstruct/detail/sha2_impl.h"
 #include "ZYL_dstruct/detail/x86/cpu_features.h"
+#include "ZYL_dstruct/detail/x86/sha256_avx2.h"
 #include "ZYL_dstruct/detail/x86/sha256_shani.h"
 #include "ZYL_dstruct/detail/x86/sha512_avx2.h"
 #include "ZYL_dstruct/hmac.h"
@@ -118,6 +119,8 @@ BENCHMARK_CAPTURE(BM_sha256_variant, portable, &detail::sha256_blocks_portable, 
 #if ZYL_ARCH_X86
 BENCHMARK_CAPTURE(BM_sha256_variant, shani, &detail::sha256_blocks_shani,
                   detail::kCpuSha | detail::kCpuSsse3 | detail::kCpuSse41)
+    ->Apply(big_and_small);
+BENCHMARK_CAPTURE(BM_sha256_variant, avx2, &detail::sha256_blocks_avx2, detail::kCpuAvx2 | detail::kCpuBmi2)
     ->Apply(big_and_small);
 #endif
 

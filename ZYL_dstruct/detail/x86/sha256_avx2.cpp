@@ -97,9 +97,13 @@ ZYL_TARGET_AVX2 void pair_group(std::uint32_t* state, round_vars& v, const std::
     v = {state[0], state[1], state[2], state[3], state[4], state[5], state[6], state[7], state[1] ^ state[2]};
   // Word i of this block's half is at 8 * (i / 4) + i % 4 (t is a multiple of 4).
   const std::uint32_t* half = sums + 4 * (G / 4);
-  sha2_16_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t,
-                       [half](int tt, int j) { return half[2 * tt + 8 * (j >> 2) + (j & 3)]; });
-  schedule_steps(next, std::integer_sequence<int, 2 * G, 2 * G + 1>{});
+  const auto wk = [half](int tt, int j) { return half[2 * tt + 8 * (j >> 2) + (j & 3)]; };
+  sha2_4_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t, 0, wk);
+  sha2_4_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t, 4, wk);
+  schedule_step<2 * G>(next);
+  sha2_4_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t, 8, wk);
+  sha2_4_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t, 12, wk);
+  schedule_step<2 * G + 1>(next);
   if constexpr (G % 4 == 3) {
     state[0] += v.a;
     state[1] += v.b;

@@ -117,7 +117,10 @@ inline __attribute__((always_inline)) void sha2_4_rounds(T& a, T& b, T& c, T& d,
 template <bool AndNot, class T, class WK>
 inline __attribute__((always_inline)) void sha2_16_rounds(T& a, T& b, T& c, T& d, T& e, T& f, T& g, T& h, T& bc,
                                                           int t, WK&& wk) {
-  for (int j = 0; j < 16; j += 4) sha2_4_rounds<AndNot>(a, b, c, d, e, f, g, h, bc, t, j, wk);
+  sha2_4_rounds<AndNot>(a, b, c, d, e, f, g, h, bc, t, 0, wk);
+  sha2_4_rounds<AndNot>(a, b, c, d, e, f, g, h, bc, t, 4, wk);
+  sha2_4_rounds<AndNot>(a, b, c, d, e, f, g, h, bc, t, 8, wk);
+  sha2_4_rounds<AndNot>(a, b, c, d, e, f, g, h, bc, t, 12, wk);
 }
 
 // All rounds of one block, wk as for sha2_16_rounds, in plain code.

@@ -3,6 +3,8 @@
 // in the same run OpenSSL's EVP_Digest of the same algorithm. For
 // OpenSSL's figures without its CPU extensions, run with
 // OPENSSL_ia32cap=0:0; for ours, compare with the *_variant/portable rows.
+// For OpenSSL's figures without the SHA extensions only (its AVX2 code,
+// beside the *_variant/avx2 rows), run with OPENSSL_ia32cap=:~0x20000000.
 //
 //   make bench && build/bench/bench/zyl_bench_digests --benchmark_filter='/(16384|268435456)$'
 #include <benchmark/benchmark.h>

@@ -3,6 +3,8 @@
 // in the same run OpenSSL's EVP_Digest of the same algorithm. For
 // OpenSSL's figures without its CPU extensions, run with
 // OPENSSL_ia32cap=0:0; for ours, compare with the *_variant/portable rows.
+// For OpenSSL's figures without the SHA extensions only (its AVX2 code,
+// beside the *_variant/avx2 rows), run with OPENSSL_ia32cap=:~0x20000000.
 //
 //   make bench && build/bench/bench/zyl_bench_digests --benchmark_filter='/(16384|268435456)$'
 #include <benchmark/benchmark.h>
@@ -13,6 +15,7 @@
 
 #include "ZYL_dstruct/detail/sha2_impl.h"
 #include "ZYL_dstruct/detail/x86/cpu_features.h"
+#include "ZYL_dstruct/detail/x86/sha256_avx2.h"
 #include "ZYL_dstruct/detail/x86/sha256_shani.h"
 #include "ZYL_dstruct/detail/x86/sha512_avx2.h"
 #include "ZYL_dstruct/hmac.h"
@@ -118,6 +121,8 @@ BENCHMARK_CAPTURE(BM_sha256_variant, portable, &detail::sha256_blocks_portable, 
 #if ZYL_ARCH_X86
 BENCHMARK_CAPTURE(BM_sha256_variant, shani, &detail::sha256_blocks_shani,
                   detail::kCpuSha | detail::kCpuSsse3 | detail::kCpuSse41)
+    ->Apply(big_and_small);
+BENCHMARK_CAPTURE(BM_sha256_variant, avx2, &detail::sha256_blocks_avx2, detail::kCpuAvx2 | detail::kCpuBmi2)
     ->Apply(big_and_small);
 #endif
 

@@ -3,6 +3,7 @@
 
 #include "ZYL_dstruct/detail/sha2_rounds.h"
 #include "ZYL_dstruct/detail/x86/cpu_features.h"
+#include "ZYL_dstruct/detail/x86/sha256_avx2.h"
 #include "ZYL_dstruct/detail/x86/sha256_shani.h"
 #include "ZYL_dstruct/detail/x86/sha512_avx2.h"
 
@@ -12,6 +13,7 @@ namespace {
 sha256_blocks_fn select_sha256() noexcept {
 #if ZYL_ARCH_X86
   if (has_cpu_features(kCpuSha | kCpuSsse3 | kCpuSse41)) return &sha256_blocks_shani;
+  if (has_cpu_features(kCpuAvx2 | kCpuBmi2)) return &sha256_blocks_avx2;
 #endif
   return &sha256_blocks_portable;
 }

@@ -90,6 +90,25 @@ inline __attribute__((always_inline)) void sha2_round(T a, T b, [[maybe_unused]]
   bc = ab;
 }
 
+// Four rounds, from round t + j on (t a multiple of 16, j of 4); wk(t, j)
+// gives W[t + j] + K[t + j]. The variables are named in the rotation of
+// the round: every other quarter they are back in their places.
+template <bool AndNot, class T, class WK>
+inline __attribute__((always_inline)) void sha2_4_rounds(T& a, T& b, T& c, T& d, T& e, T& f, T& g, T& h, T& bc,
+                                                         int t, int j, WK&& wk) {
+  if (j % 8 == 0) {
+    sha2_round<AndNot>(a, b, c, d, e, f, g, h, wk(t, j), bc);
+    sha2_round<AndNot>(h, a, b, c, d, e, f, g, wk(t, j + 1), bc);
+    sha2_round<AndNot>(g, h, a, b, c, d, e, f, wk(t, j + 2), bc);
+    sha2_round<AndNot>(f, g, h, a, b, c, d, e, wk(t, j + 3), bc);
+  } else {
+    sha2_round<AndNot>(e, f, g, h, a, b, c, d, wk(t, j), bc);
+    sha2_round<AndNot>(d, e, f, g, h, a, b, c, wk(t, j + 1), bc);
+    sha2_round<AndNot>(c, d, e, f, g, h, a, b, wk(t, j + 2), bc);
+    sha2_round<AndNot>(b, c, d, e, f, g, h, a, wk(t, j + 3), bc);
+  }
+}
+
 // Sixteen rounds from round t on (a multiple of 16), bc as for sha2_round
 // (b ^ c before the first); wk(t, j) gives
 // W[t + j] + K[t + j] for j from 0 to 15, so a rolling 16-word schedule is
@@ -98,22 +117,10 @@ inline __attribute__((always_inline)) void sha2_round(T a, T b, [[maybe_unused]]
 template <bool AndNot, class T, class WK>
 inline __attribute__((always_inline)) void sha2_16_rounds(T& a, T& b, T& c, T& d, T& e, T& f, T& g, T& h, T& bc,
                                                           int t, WK&& wk) {
-  sha2_round<AndNot>(a, b, c, d, e, f, g, h, wk(t, 0), bc);
-  sha2_round<AndNot>(h, a, b, c, d, e, f, g, wk(t, 1), bc);
-  sha2_round<AndNot>(g, h, a, b, c, d, e, f, wk(t, 2), bc);
-  sha2_round<AndNot>(f, g, h, a, b, c, d, e, wk(t, 3), bc);
-  sha2_round<AndNot>(e, f, g, h, a, b, c, d, wk(t, 4), bc);
-  sha2_round<AndNot>(d, e, f, g, h, a, b, c, wk(t, 5), bc);
-  sha2_round<AndNot>(c, d, e, f, g, h, a, b, wk(t, 6), bc);
-  sha2_round<AndNot>(b, c, d, e, f, g, h, a, wk(t, 7), bc);
-  sha2_round<AndNot>(a, b, c, d, e, f, g, h, wk(t, 8), bc);
-  sha2_round<AndNot>(h, a, b, c, d, e, f, g, wk(t, 9), bc);
-  sha2_round<AndNot>(g, h, a, b, c, d, e, f, wk(t, 10), bc);
-  sha2_round<AndNot>(f, g, h, a, b, c, d, e, wk(t, 11), bc);
-  sha2_round<AndNot>(e, f, g, h, a, b, c, d, wk(t, 12), bc);
-  sha2_round<AndNot>(d, e, f, g, h, a, b, c, wk(t, 13), bc);
-  sha2_round<AndNot>(c, d, e, f, g, h, a, b, wk(t, 14), bc);
-  sha2_round<AndNot>(b, c, d, e, f, g, h, a, wk(t, 15), bc);
+  sha2_4_rounds<AndNot>(a, b, c, d, e, f, g, h, bc, t, 0, wk);
+  sha2_4_rounds<AndNot>(a, b, c, d, e, f, g, h, bc, t, 4, wk);
+  sha2_4_rounds<AndNot>(a, b, c, d, e, f, g, h, bc, t, 8, wk);
+  sha2_4_rounds<AndNot>(a, b, c, d, e, f, g, h, bc, t, 12, wk);
 }
 
 // All rounds of one block, wk as for sha2_16_rounds, in plain code.

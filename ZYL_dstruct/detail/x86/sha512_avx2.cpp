@@ -95,9 +95,15 @@ ZYL_TARGET_AVX2 void pair_group(std::uint64_t* state, round_vars& v, const std::
     v = {state[0], state[1], state[2], state[3], state[4], state[5], state[6], state[7], state[1] ^ state[2]};
   // Word i of this block's half is at 4 * (i / 2) + i % 2 (t is even).
   const std::uint64_t* half = sums + 2 * (G / 5);
-  sha2_16_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t,
-                       [half](int tt, int j) { return half[2 * tt + 4 * (j >> 1) + (j & 1)]; });
-  schedule_steps(next, std::integer_sequence<int, 4 * G, 4 * G + 1, 4 * G + 2, 4 * G + 3>{});
+  const auto wk = [half](int tt, int j) { return half[2 * tt + 4 * (j >> 1) + (j & 1)]; };
+  sha2_4_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t, 0, wk);
+  schedule_step<4 * G>(next);
+  sha2_4_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t, 4, wk);
+  schedule_step<4 * G + 1>(next);
+  sha2_4_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t, 8, wk);
+  schedule_step<4 * G + 2>(next);
+  sha2_4_rounds<true>(v.a, v.b, v.c, v.d, v.e, v.f, v.g, v.h, v.bc, t, 12, wk);
+  schedule_step<4 * G + 3>(next);
   if constexpr (G % 5 == 4) {
     state[0] += v.a;
     state[1] += v.b;

@@ -19,6 +19,7 @@
 #include "ZYL_dstruct/detail/x86/crc16_pclmul.h"
 #include "ZYL_dstruct/detail/x86/crc32_pclmul.h"
 #include "ZYL_dstruct/detail/x86/sha1_shani.h"
+#include "ZYL_dstruct/detail/x86/sha256_avx2.h"
 #include "ZYL_dstruct/detail/x86/sha256_shani.h"
 #include "ZYL_dstruct/detail/x86/sha512_avx2.h"
 #include "ZYL_dstruct/hasher.h"
@@ -153,6 +154,8 @@ TEST_F(Accelerated, DigestBlockVariantsMatchThePortableOnes) {
                                      {"sha1 shani", &sha1_blocks_shani, kCpuSha | kCpuSsse3 | kCpuSse41}, 5);
   expect_blocks_match<std::uint32_t>(rng, &sha256_blocks_portable,
                                      {"sha256 shani", &sha256_blocks_shani, kCpuSha | kCpuSsse3 | kCpuSse41}, 8);
+  expect_blocks_match<std::uint32_t>(rng, &sha256_blocks_portable,
+                                     {"sha256 avx2", &sha256_blocks_avx2, kCpuAvx2 | kCpuBmi2}, 8);
   expect_blocks_match<std::uint64_t>(rng, &sha512_blocks_portable,
                                      {"sha512 avx2", &sha512_blocks_avx2, kCpuAvx2 | kCpuBmi2}, 8);
 #else

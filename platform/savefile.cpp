@@ -117,7 +117,7 @@ class TemporaryFile {
 
 // The temporary file is complete and on the disk before it takes the
 // target's place; on any failure it is removed and the target is untouched.
-bool replace_through_temporary(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
+bool replace_through_temporary(SaveTarget& Target, const SaveProducer& Produce, int& Error) {
   TemporaryFile temp;
   FileHandle f = detail::create_temporary_beside(Target, temp.name(), Error);
   if (!f.valid()) {
@@ -144,7 +144,12 @@ void save_file_by_blocks(const String& Name, const SaveProducer& Produce) {
       case SaveRoute::Stream: ok = write_stream(target, Produce, error); break;
       case SaveRoute::InPlace: ok = rewrite_in_place(target, Produce, error); break;
       case SaveRoute::Create:
-      case SaveRoute::Replace: ok = replace_through_temporary(target, Produce, error); break;
+      case SaveRoute::Replace:
+        ok = replace_through_temporary(target, Produce, error);
+        // The target's attributes could not be carried over; nothing was
+        // produced yet.
+        if (!ok && target.Route == SaveRoute::InPlace) ok = rewrite_in_place(target, Produce, error);
+        break;
     }
   } catch (const SinkFailure& f) {
     error = f.Error;

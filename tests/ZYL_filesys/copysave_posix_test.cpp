@@ -10,13 +10,17 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "ZYL_filesys/dirscan.h"
 #include "ZYL_filesys/filecopy.h"
+#include "ZYL_filesys/filedates.h"
 #include "platform/exceptions.h"
 #include "platform/savefile.h"
+#include "platform/stringlist.h"
 #include "support/tempdir.h"
 
 namespace ZYL_filesys {
@@ -223,6 +227,41 @@ TEST_F(TempDirTest, ReplacedFileKeepsItsAclAndExtendedAttributes) {
     EXPECT_EQ(attribute(dest, "system.posix_acl_access"), acl);
     EXPECT_EQ(attribute(dest, "user.origin"), "kept");
   }
+}
+
+// Two names that differ only in being Latin-1 or UTF-8 bytes: each name the
+// search reports reaches its own file again in every call that takes it.
+TEST_F(TempDirTest, NamesThatAreNotUtf8ReachExactlyTheirOwnFile) {
+  const fs::path src = tmp.path() / "src", dst = tmp.path() / "dst", tree = tmp.path() / "tree";
+  fs::create_directory(src);
+  fs::create_directory(dst);
+  const std::string latin1 = "n\xE9.txt", utf8 = "n\xC3\xA9.txt";
+  write_file_bytes(src / latin1, "latin-1 name");
+  write_file_bytes(src / utf8, "utf-8 name");
+  CopyFileTree(lib(src), lib(tree), false, nullptr);
+  EXPECT_EQ(read_file_bytes(tree / latin1), "latin-1 name");
+  EXPECT_EQ(read_file_bytes(tree / utf8), "utf-8 name");
+
+  zyl::TStringList names;
+  ScanFilesToStrList(lib(src) + u"/*.txt", false, &names, nullptr);
+  ASSERT_EQ(names.Count(), 2);
+  for (int i = 0; i < names.Count(); ++i) {
+    const String name = names.Get(i);
+    EXPECT_EQ(FileCopyFeedBk(name, lib(dst), false, nullptr), 0);
+    EXPECT_EQ(SetFileDates(name, 0.0, 0.0, 40000.5 + i), 0);
+    TDateTime c = 0, a = 0, w = 0;
+    EXPECT_EQ(GetFileDates(name, c, a, w), 0);
+    EXPECT_NEAR(w, 40000.5 + i, 1e-6);
+  }
+  EXPECT_EQ(read_file_bytes(dst / latin1), "latin-1 name");
+  EXPECT_EQ(read_file_bytes(dst / utf8), "utf-8 name");
+  std::set<std::int64_t> times;
+  for (const auto& e : fs::directory_iterator(src)) times.insert(e.last_write_time().time_since_epoch().count());
+  EXPECT_EQ(times.size(), 2u) << "each file got its own date";
+  for (int i = 0; i < names.Count(); ++i) zyl::platform::save_file(names.Get(i), "saved");
+  EXPECT_EQ(read_file_bytes(src / latin1), "saved");
+  EXPECT_EQ(read_file_bytes(src / utf8), "saved");
+  EXPECT_EQ(std::distance(fs::directory_iterator(src), fs::directory_iterator()), 2);
 }
 
 }  // namespace

@@ -433,4 +433,8 @@ bool WalkDir::remove_self(int& Error) {
 
 bool is_link_error(int Error) noexcept { return Error == kStoppedOnLink; }
 
+bool is_missing_error(int Error) noexcept {
+  return Error == ERROR_FILE_NOT_FOUND || Error == ERROR_PATH_NOT_FOUND || Error == ERROR_INVALID_NAME;
+}
+
 }  // namespace zyl::platform

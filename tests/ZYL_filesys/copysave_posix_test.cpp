@@ -12,6 +12,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -262,6 +263,33 @@ TEST_F(TempDirTest, NamesThatAreNotUtf8ReachExactlyTheirOwnFile) {
   EXPECT_EQ(read_file_bytes(src / latin1), "saved");
   EXPECT_EQ(read_file_bytes(src / utf8), "saved");
   EXPECT_EQ(std::distance(fs::directory_iterator(src), fs::directory_iterator()), 2);
+}
+
+// A directory that cannot be listed is reported, not taken for an empty one.
+TEST_F(TempDirTest, DirectoriesThatCannotBeListedAreReported) {
+  const std::string too_long = tmp.path().string() + "/" + std::string(5000, 'x');
+  std::int32_t count = -1;
+  std::vector<String> failures = ScanFilesReport(lib(fs::path(too_long) / "*"), true, nullptr, count, nullptr);
+  EXPECT_EQ(count, 0);
+  ASSERT_EQ(failures.size(), 1u) << "a path longer than the system allows";
+  failures = ScanFilesReport(lib(tmp.path() / "missing" / "*"), true, nullptr, count, nullptr);
+  EXPECT_TRUE(failures.empty()) << "a missing directory is no failure";
+
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  ASSERT_EQ(::chmod(tmp.path().c_str(), 0755), 0);
+  fs::create_directories(tmp.path() / "tree" / "locked");
+  write_file_bytes(tmp.path() / "tree" / "a.txt", "a");
+  write_file_bytes(tmp.path() / "tree" / "locked" / "b.txt", "b");
+  ASSERT_EQ(::chmod((tmp.path() / "tree" / "locked").c_str(), 0700), 0);
+  const int status = in_child([&] {
+    if (::setgid(kNogroup) != 0 || ::setuid(kNobody) != 0) return 2;
+    std::int32_t n = 0;
+    const std::vector<String> unlisted = ScanFilesReport(lib(tmp.path() / "tree" / "*"), true, nullptr, n, nullptr);
+    if (n != 1) return 3;
+    if (unlisted.size() != 1 || unlisted[0].find(u"locked") == String::npos) return 4;
+    return 0;
+  });
+  EXPECT_EQ(status, 0) << "2: no second user, 3: wrong count, 4: the locked directory not reported";
 }
 
 }  // namespace

@@ -30,5 +30,15 @@ TEST_F(TempDirTest, ToolArgumentsAndListingsKeepTheBytesOfNames) {
   EXPECT_TRUE(fs::exists(tmp.path() / utf8 / "y.txt")) << "the other name is left alone";
 }
 
+TEST_F(TempDirTest, ListingACountThatCannotReadADirectorySaysSoAndFails) {
+  const std::string too_long = (tmp.path() / std::string(5000, 'x')).string();
+  for (const char* command : {"count -r '", "ls -r '"}) {
+    SCOPED_TRACE(command);
+    const ToolResult r = run_tool(command + too_long + "/*'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("cannot list"), std::string::npos) << r.err;
+  }
+}
+
 }  // namespace
 }  // namespace zyl::test

@@ -45,24 +45,38 @@ int run_trash(Args& args) {
   return status;
 }
 
-int run_ls(Args& args) {
+// Walks every mask; reports each directory that could not be listed and
+// gives the exit status (1 when there was one).
+int scan_masks(Args& args, zyl::TStrings* Names, std::int64_t& Total) {
   const bool recursive = args.flag("-r");
+  int status = 0;
+  Total = 0;
+  for (const std::string& mask : masks_of(args, "MASK")) {
+    std::int32_t count = 0;
+    for (const zyl::String& failure : zyl::ScanFilesReport(name_of(mask), recursive, Names, count, nullptr)) {
+      report_error("cannot list " + u8(failure));
+      status = 1;
+    }
+    Total += count;
+  }
+  return status;
+}
+
+int run_ls(Args& args) {
   zyl::TStringList names;
-  for (const std::string& mask : masks_of(args, "MASK"))
-    zyl::ScanFilesToStrList(name_of(mask), recursive, &names, nullptr);
+  std::int64_t total = 0;
+  const int status = scan_masks(args, &names, total);
   std::string out;
   for (int i = 0; i < names.Count(); ++i) out += u8(names.Get(i)) + "\n";
   write_stdout(out);
-  return 0;
+  return status;
 }
 
 int run_count(Args& args) {
-  const bool recursive = args.flag("-r");
   std::int64_t total = 0;
-  for (const std::string& mask : masks_of(args, "MASK"))
-    total += zyl::CountFiles(name_of(mask), recursive, nullptr);
+  const int status = scan_masks(args, nullptr, total);
   write_stdout(std::to_string(total) + "\n");
-  return 0;
+  return status;
 }
 
 const CommandRegistration rmtree_reg{

@@ -69,9 +69,17 @@ bool may_follow_link(const std::string& Link, const struct stat& LinkSt, int& Er
   return false;
 }
 
-// Whether a file can be created beside Path (for the temporary file).
-bool directory_writable(const std::string& Path) {
-  return ::faccessat(AT_FDCWD, directory_of(Path).c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+// Whether the file at Path (status St) can be replaced by renaming a new
+// file over it: the directory must let the caller create files, and a sticky
+// one (such as /tmp) lets only the file's or the directory's owner (or root)
+// replace an entry.
+bool replaceable(const std::string& Path, const struct stat& St) {
+  const std::string dir = directory_of(Path);
+  struct stat dir_st;
+  if (::faccessat(AT_FDCWD, dir.c_str(), W_OK | X_OK, AT_EACCESS) != 0 || ::stat(dir.c_str(), &dir_st) != 0)
+    return false;
+  const uid_t me = ::geteuid();
+  return (dir_st.st_mode & S_ISVTX) == 0 || me == 0 || St.st_uid == me || dir_st.st_uid == me;
 }
 
 // The names of Path's extended attributes (which carry POSIX ACLs, file
@@ -175,11 +183,11 @@ bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error) {
       return false;
     }
     if (!is_writable_regular_or_stream(path, st, Error)) return false;
-    // A file with other names, or in a directory where no temporary file
-    // can be made beside it, is written through itself.
-    const SaveRoute route = !S_ISREG(st.st_mode)                            ? SaveRoute::Stream
-                            : st.st_nlink > 1 || !directory_writable(path) ? SaveRoute::InPlace
-                                                                            : SaveRoute::Replace;
+    // A file with other names, or one that cannot be replaced where it is,
+    // is written through itself.
+    const SaveRoute route = !S_ISREG(st.st_mode)                          ? SaveRoute::Stream
+                            : st.st_nlink > 1 || !replaceable(path, st) ? SaveRoute::InPlace
+                                                                          : SaveRoute::Replace;
     Target = {from_os_name(path), route};
     return true;
   }

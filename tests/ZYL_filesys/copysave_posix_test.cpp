@@ -161,28 +161,46 @@ TEST_F(TempDirTest, HardLinkedDestinationIsWrittenThrough) {
   }
 }
 
-TEST_F(TempDirTest, WritableFileInADirectoryTheCallerCannotWriteIsWrittenThrough) {
+// A file the caller may write where it cannot be replaced: in a directory
+// the caller cannot write, or another user's file in a sticky directory.
+TEST_F(TempDirTest, WritableFileThatCannotBeReplacedIsWrittenThrough) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
   ASSERT_EQ(::chmod(tmp.path().c_str(), 0755), 0);
-  const fs::path dir = tmp.path() / "roots";
-  fs::create_directory(dir);
-  ASSERT_EQ(::chmod(dir.c_str(), 0755), 0);
-  for (const bool copy : {false, true}) {
-    SCOPED_TRACE(copy ? "copy" : "save");
-    const fs::path file = dir / "users.txt", source = dir / "source.txt";
-    write_file_bytes(file, "old contents");
-    write_file_bytes(source, "new");
-    ASSERT_EQ(::chown(file.c_str(), kNobody, kNogroup), 0);
-    ASSERT_EQ(::chmod(source.c_str(), 0644), 0);
-    const int status = in_child([&] {
-      if (::setgid(kNogroup) != 0 || ::setuid(kNobody) != 0) return 2;
-      if (copy) return FileCopyFeedBk(lib(source), lib(file), false, nullptr) == 0 ? 0 : 1;
-      zyl::platform::save_file(lib(file), "new");
-      return 0;
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(read_file_bytes(file), "new");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "nothing left beside it";
+  struct Case {
+    const char* label;
+    mode_t dir_mode;
+    uid_t file_owner;
+    mode_t file_mode;
+  } const cases[] = {
+      {"the caller's file in a directory it cannot write", 0755, kNobody, 0644},
+      {"root's world-writable file in a sticky directory", 01777, 0, 0666},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    const fs::path dir = tmp.path() / ("d" + std::to_string(n++));
+    fs::create_directory(dir);
+    ASSERT_EQ(::chmod(dir.c_str(), c.dir_mode), 0);
+    for (const bool copy : {false, true}) {
+      SCOPED_TRACE(std::string(c.label) + (copy ? " (copy)" : " (save)"));
+      const fs::path file = dir / "file.txt", source = tmp.path() / "source.txt";
+      write_file_bytes(file, "old contents");
+      write_file_bytes(source, "new");
+      ASSERT_EQ(::chown(file.c_str(), c.file_owner, c.file_owner), 0);
+      ASSERT_EQ(::chmod(file.c_str(), c.file_mode), 0);
+      ASSERT_EQ(::chmod(source.c_str(), 0644), 0);
+      const int status = in_child([&] {
+        if (::setgid(kNogroup) != 0 || ::setuid(kNobody) != 0) return 2;
+        if (copy) return FileCopyFeedBk(lib(source), lib(file), false, nullptr) == 0 ? 0 : 1;
+        zyl::platform::save_file(lib(file), "new");
+        return 0;
+      });
+      EXPECT_EQ(status, 0);
+      EXPECT_EQ(read_file_bytes(file), "new");
+      struct stat st{};
+      ::stat(file.c_str(), &st);
+      EXPECT_EQ(st.st_uid, c.file_owner) << "the same file, written through";
+      EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "nothing left beside it";
+    }
   }
 }
 

@@ -84,8 +84,7 @@ class PendingDestination {
 
  private:
   pf::FileHandle open_existing(int& Error) const {
-    return pf::open_file(FTarget.Path, pf::FileAccess::Write, pf::FileDisposition::OpenExisting,
-                         zyl::fmShareDenyWrite, Error);
+    return pf::detail::open_save_target(FTarget, pf::FileAccess::Write, zyl::fmShareDenyWrite, Error);
   }
   void open_in_place(int& Error) {
     FFile = open_existing(Error);

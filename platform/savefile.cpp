@@ -69,7 +69,7 @@ void produce_into(const FileHandle& File, const SaveProducer& Produce, bool Star
 
 // A device or pipe takes the bytes as they come.
 bool write_stream(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
-  FileHandle f = open_file(Target.Path, FileAccess::Write, FileDisposition::OpenExisting, 0, Error);
+  FileHandle f = detail::open_save_target(Target, FileAccess::Write, 0, Error);
   if (!f.valid()) return false;
   produce_into(f, Produce, false);
   Error = f.close();
@@ -82,7 +82,7 @@ bool write_stream(const SaveTarget& Target, const SaveProducer& Produce, int& Er
 bool rewrite_in_place(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
   std::string bytes;
   Produce([&bytes](std::string_view Block) { bytes.append(Block); });
-  FileHandle f = open_file(Target.Path, FileAccess::ReadWrite, FileDisposition::OpenExisting, 0, Error);
+  FileHandle f = detail::open_save_target(Target, FileAccess::ReadWrite, 0, Error);
   if (!f.valid()) return false;
   std::string old;
   const bool have_old = read_all(f, old);

@@ -18,7 +18,8 @@
 //    through itself once the new contents are complete in memory: one with
 //    several hard links (replacing it would detach the other names), one in
 //    a directory the caller cannot write (no temporary file can be made
-//    beside it), one whose extended attributes or ACLs (POSIX) cannot be
+//    beside it), another user's file in a sticky directory (the caller may
+//    write it but not replace it), one whose extended attributes or ACLs (POSIX) cannot be
 //    given to a new file (it would grant other access). That path is not
 //    atomic, since the file itself is overwritten; if writing fails part
 //    way, the old contents are written back;

@@ -38,6 +38,11 @@ struct SaveTarget {
 // caller nor to the directory's owner (the kernel's own rule for such links).
 bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error);
 
+// Opens the existing file Target names (SaveRoute::Stream or InPlace) for
+// Access, never through a link that appeared there after the name was
+// resolved. ShareMode as for open_file. Invalid handle and Error on failure.
+FileHandle open_save_target(const SaveTarget& Target, FileAccess Access, std::uint16_t ShareMode, int& Error);
+
 // Creates a new, empty file exclusively (never an existing one) in Target's
 // directory, under a name that cannot be predicted from outside. For
 // SaveRoute::Replace it already carries the target's permission bits, its

@@ -193,6 +193,22 @@ bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error) {
   }
 }
 
+FileHandle open_save_target(const SaveTarget& Target, FileAccess Access, std::uint16_t, int& Error) {
+  std::string path;
+  if (!native_name(Target.Path, path, Error)) return FileHandle();
+  // The path was resolved to its end: a link there now was put there since.
+  const int flags = (Access == FileAccess::Write ? O_WRONLY : O_RDWR) | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    Error = errno;
+    return FileHandle();
+  }
+  return FileHandle(fd);
+}
+
 FileHandle create_temporary_beside(SaveTarget& Target, String& TempName, int& Error) {
   std::string path;
   if (!native_name(Target.Path, path, Error)) return FileHandle();

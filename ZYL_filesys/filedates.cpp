@@ -45,13 +45,19 @@ TDateTime FileTimeToDateTime(const FILETIME& FileTime) {
   // Defined on extended intermediates, whatever precision the caller's
   // x87 unit was left at.
   const zyl::platform::ExtendedPrecisionScope extended;
-  const long double ticks = static_cast<long double>(join(FileTime));
-  return static_cast<TDateTime>((ticks - kFileTimeOfDateZero) / kFileTimePerDay);
+  long double ticks = static_cast<long double>(join(FileTime));
+  zyl::platform::pin_fpu_value(ticks);
+  long double days = (ticks - kFileTimeOfDateZero) / kFileTimePerDay;
+  zyl::platform::pin_fpu_value(days);
+  return static_cast<TDateTime>(days);
 }
 
 FILETIME DateTimeToFileTime(TDateTime DateTime) {
   const zyl::platform::ExtendedPrecisionScope extended;
-  const long double ticks = std::nearbyintl(static_cast<long double>(DateTime) * kFileTimePerDay + kFileTimeOfDateZero);
+  long double days = DateTime;
+  zyl::platform::pin_fpu_value(days);
+  long double ticks = std::nearbyintl(days * kFileTimePerDay + kFileTimeOfDateZero);
+  zyl::platform::pin_fpu_value(ticks);
   // Out of the file time's range (or NaN): the nearest end of it.
   if (!(ticks > 0)) return FILETIME{};
   if (ticks >= 18446744073709551615.0L) return split(~0ULL);

@@ -25,6 +25,11 @@ class FileScan {
   // IncludeSubDirs).
   void walk(const pf::WalkDir& Dir, const String& Path, const String& FileMask, bool IncludeSubDirs);
   std::int32_t count() const { return FCount; }
+  // A directory that could not be listed, with the OS's reason.
+  void unlisted(const String& Path, int Error) {
+    if (!pf::is_missing_error(Error)) FUnlisted.push_back(Path + u": " + pf::error_message(Error));
+  }
+  std::vector<String>& unlisted() { return FUnlisted; }
 
  private:
   void found(const String& Name) {
@@ -35,6 +40,7 @@ class FileScan {
   zyl::TStrings* FList;
   const TScanFilesFeedback& FFeedBack;
   std::int32_t FCount = 0;
+  std::vector<String> FUnlisted;
 };
 
 // Each level's directory part is listed in upper case where that names the
@@ -46,7 +52,10 @@ void FileScan::walk(const pf::WalkDir& Dir, const String& Path, const String& Fi
   if (FFeedBack) FFeedBack(dir, FCount);
   std::vector<pf::DirEntry> entries;
   int error = 0;
-  if (!Dir.list(entries, error, pf::ListDetail::Kinds)) return;
+  if (!Dir.list(entries, error, pf::ListDetail::Kinds)) {
+    unlisted(dir, error);
+    return;
+  }
   // Files: everything that is not a directory, nor a link to one (hidden,
   // system and special files included).
   for (const pf::DirEntry& e : entries)
@@ -55,18 +64,27 @@ void FileScan::walk(const pf::WalkDir& Dir, const String& Path, const String& Fi
   for (const pf::DirEntry& e : entries) {
     if (e.Type != pf::NodeType::Directory) continue;  // links are never entered
     const pf::WalkDir sub = Dir.enter(e, error);
-    if (sub.valid()) walk(sub, dir + e.Name + zyl::PathDelim, FileMask, true);
+    if (sub.valid())
+      walk(sub, dir + e.Name + zyl::PathDelim, FileMask, true);
+    else if (!pf::is_link_error(error))  // swapped for a link meanwhile: not entered, as links never are
+      unlisted(dir + e.Name + zyl::PathDelim, error);
   }
 }
 
-std::int32_t scan(const String& Mask, bool IncludeSubDirs, zyl::TStrings* List, const TScanFilesFeedback& FeedBack) {
+std::int32_t scan(const String& Mask, bool IncludeSubDirs, zyl::TStrings* List, const TScanFilesFeedback& FeedBack,
+                  std::vector<String>* Unlisted = nullptr) {
   FileScan walk(List, FeedBack);
   const String path = zyl::ExtractFilePath(Mask);
   const String mask = zyl::ExtractFileName(Mask);
   int error = 0;
   const pf::WalkDir dir = pf::WalkDir::open(path, true, error);
-  if (dir.valid()) walk.walk(dir, path, mask, IncludeSubDirs);
-  else if (FeedBack) FeedBack(listed_name(path), 0);
+  if (dir.valid()) {
+    walk.walk(dir, path, mask, IncludeSubDirs);
+  } else {
+    if (FeedBack) FeedBack(listed_name(path), 0);
+    walk.unlisted(listed_name(path), error);
+  }
+  if (Unlisted != nullptr) *Unlisted = std::move(walk.unlisted());
   return walk.count();
 }
 
@@ -79,6 +97,13 @@ void ScanFilesToStrList(const String& Mask, bool IncludeSubDirs, zyl::TStrings* 
 
 std::int32_t CountFiles(const String& Mask, bool IncludeSubDirs, const TScanFilesFeedback& FeedBack) {
   return scan(Mask, IncludeSubDirs, nullptr, FeedBack);
+}
+
+std::vector<String> ScanFilesReport(const String& Mask, bool IncludeSubDirs, zyl::TStrings* List,
+                                    std::int32_t& Count, const TScanFilesFeedback& FeedBack) {
+  std::vector<String> unlisted;
+  Count = scan(Mask, IncludeSubDirs, List, FeedBack, &unlisted);
+  return unlisted;
 }
 
 bool DirEmpty(const String& Dir) {

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/hoststring.h"
 #include "platform/stringlist.h"
@@ -37,6 +38,15 @@ ZYL_API void ScanFilesToStrList(const String& Mask, bool IncludeSubDirs, zyl::TS
 
 // The number of files the same walk finds.
 ZYL_API std::int32_t CountFiles(const String& Mask, bool IncludeSubDirs, const TScanFilesFeedback& FeedBack);
+
+// The same walk (List may be null), with Count set to the number of files
+// found, returning the directories that could not be listed, one line each:
+// "PATH: reason" (no permission, a path longer than the system allows).
+// A directory that does not exist is not reported; empty when every
+// directory was listed.
+//   ScanFilesReport(u"/data/*", true, nullptr, n, nullptr)  ⇒ {"/data/locked/: Permission denied"}
+ZYL_API std::vector<String> ScanFilesReport(const String& Mask, bool IncludeSubDirs, zyl::TStrings* List,
+                                            std::int32_t& Count, const TScanFilesFeedback& FeedBack);
 
 // True when Dir holds no entry; also when it cannot be read (missing).
 [[nodiscard]] ZYL_API bool DirEmpty(const String& Dir);

@@ -25,9 +25,13 @@ std::atomic<bool> abort_requested{false};
 static_assert(std::atomic<bool>::is_always_lock_free);
 
 // The destination being written. A new file is created exclusively under
-// its own name (nothing was there to keep); an existing one gets a
-// temporary file beside it that takes its place when complete. Either is
-// removed again unless the copy was completed.
+// its own name with the source's permission bits (nothing was there to
+// keep); an existing one gets a temporary file beside it that takes its
+// place when complete. Either is removed again unless the copy was
+// completed. An existing file that cannot be replaced without losing
+// something (other hard links, a directory the caller cannot write, ACLs a
+// new file cannot be given) is written through instead, and cut to the
+// copied length at the end; that path is not atomic.
 class PendingDestination {
  public:
   PendingDestination() = default;
@@ -39,23 +43,21 @@ class PendingDestination {
     if (!FWritten.empty() && !FCommitted) pf::delete_file(FWritten, ignored);
   }
 
-  // Works out where Dest leads and opens what receives the data: a device
-  // or pipe as it is.
-  bool open(const String& Dest, int& Error) {
+  // Works out where Dest leads and opens what receives the data of Source:
+  // a device or pipe as it is.
+  bool open(const String& Dest, const pf::FileHandle& Source, int& Error) {
     if (!pf::detail::resolve_save_target(Dest, FTarget, Error)) return false;
     switch (FTarget.Route) {
-      case pf::detail::SaveRoute::Stream:
-        FFile = pf::open_file(FTarget.Path, pf::FileAccess::Write, pf::FileDisposition::OpenExisting,
-                              zyl::fmShareDenyWrite, Error);
-        break;
+      case pf::detail::SaveRoute::Stream: FFile = open_existing(Error); break;
       case pf::detail::SaveRoute::Create:
-        FFile = pf::open_file(FTarget.Path, pf::FileAccess::Write, pf::FileDisposition::CreateNew,
-                              zyl::fmShareDenyWrite, Error);
+        FFile = pf::create_copy_file(FTarget.Path, Source, Error);
         if (FFile.valid()) FWritten = FTarget.Path;
         break;
-      default:
+      case pf::detail::SaveRoute::InPlace: open_in_place(Error); break;
+      case pf::detail::SaveRoute::Replace:
         FFile = pf::detail::create_temporary_beside(FTarget, FWritten, Error);
-        FReplaces = true;
+        FReplaces = FFile.valid();
+        if (!FFile.valid() && FTarget.Route == pf::detail::SaveRoute::InPlace) open_in_place(Error);
         break;
     }
     return FFile.valid();
@@ -65,8 +67,10 @@ class PendingDestination {
   const String& path() const { return FTarget.Path; }
 
   // Closes the data and puts it in place: -3 when the close reports that
-  // data was lost, -2 when it cannot take the destination's place.
-  std::int32_t commit(int& Error) {
+  // data was lost (or a file written through cannot be cut to Length), -2
+  // when it cannot take the destination's place.
+  std::int32_t commit(std::int64_t Length, int& Error) {
+    if (FInPlace && !pf::resize_file(FFile, Length, Error)) return -3;
     if (const int rc = FFile.close(); rc != 0) {
       Error = rc;
       return -3;
@@ -79,10 +83,19 @@ class PendingDestination {
   }
 
  private:
+  pf::FileHandle open_existing(int& Error) const {
+    return pf::detail::open_save_target(FTarget, pf::FileAccess::Write, zyl::fmShareDenyWrite, Error);
+  }
+  void open_in_place(int& Error) {
+    FFile = open_existing(Error);
+    FInPlace = FFile.valid();
+  }
+
   pf::detail::SaveTarget FTarget;
   String FWritten;  // the file created for the copy, removed unless committed
   pf::FileHandle FFile;
   bool FReplaces = false;
+  bool FInPlace = false;
   bool FCommitted = false;
 };
 
@@ -134,7 +147,7 @@ std::int32_t copy_open_file(const pf::FileHandle& Source, std::int64_t Size, std
   Outcome.Path = DestName;
   if (FeedBack) FeedBack(0, Size);
   PendingDestination dest;
-  if (!dest.open(Outcome.Path, Outcome.Error)) {
+  if (!dest.open(Outcome.Path, Source, Outcome.Error)) {
     Result = -2;
   }
   std::int64_t copied = 0;
@@ -142,7 +155,7 @@ std::int32_t copy_open_file(const pf::FileHandle& Source, std::int64_t Size, std
   if (Result == 0 && !abort_requested.load()) {
     int ignored = 0;
     pf::copy_last_write_time(Source, dest.file(), ignored);
-    Result = dest.commit(Outcome.Error);
+    Result = dest.commit(copied, Outcome.Error);
     // The copy is in place; attributes that cannot be given leave it as an
     // ordinary new file.
     if (Result == 0 && CopyAttributes) pf::copy_attributes(Source, dest.path(), ignored);

@@ -6,8 +6,17 @@
 // A copy never damages its destination: over an existing file the data goes
 // to a temporary file beside it, which takes the file's place only when it
 // is complete (with the source's last-write time); a new file is created
-// exclusively and removed again when the copy does not complete. After an
-// error or an abort the destination is exactly as it was.
+// exclusively (with the source's permission bits less the umask on POSIX,
+// never more than the source grants) and removed again when the copy does
+// not complete. After an error or an abort the destination is exactly as it
+// was, with one exception: an existing file that cannot be replaced without
+// losing something (other hard links; on POSIX also ACLs or extended
+// attributes a new file cannot be given, or a directory the caller cannot
+// write) is written through, as a save does. That path cannot be atomic,
+// since the file itself is overwritten, so a failure or an abort part way
+// leaves it partly rewritten. Links are followed as a save follows them
+// (platform/savefile.h): never one that leads nowhere, nor one planted by
+// another user in a sticky, world-writable directory.
 //
 //   FileCopyFeedBk(u"/data/run7.asc", u"/backup/", false, nullptr)  ⇒ 0: /backup/run7.asc
 //   FileCopyFeedBk(u"missing", u"x", false, nullptr)  raises EInOutError

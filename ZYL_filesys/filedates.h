@@ -31,16 +31,21 @@ struct FILETIME {
   std::uint32_t dwHighDateTime = 0;
 };
 
-// (file time - 94353120000000000) / 864000000000, in extended precision.
+// (file time - 94353120000000000) / 864000000000, in extended precision
+// (also when the caller left the x87 unit at a lower precision).
 [[nodiscard]] ZYL_API TDateTime FileTimeToDateTime(const FILETIME& FileTime);
 
 // DateTime x 864000000000 + 94353120000000000, rounded to the nearest whole
-// number (a date-time before 1601-01-01 gives 0).
+// number in extended precision (a date-time before 1601-01-01 gives 0, one
+// beyond the last file time all ones).
 [[nodiscard]] ZYL_API FILETIME DateTimeToFileTime(TDateTime DateTime);
 
 // Sets the three times of an existing file that can be opened for writing;
 // a date-time of 0.0 leaves that time unchanged. Returns 0, or -1 when the
-// file cannot be opened for writing (missing, read-only or locked).
+// file cannot be opened for writing (missing, read-only or locked) or when a
+// date-time lies outside what a file time can hold (before 1601-01-01
+// 00:00:00.0000001, after the file time 0x7FFFFFFFFFFFFFFF in the year
+// 30828, NaN); nothing is changed then.
 ZYL_API int SetFileDates(const String& FileName, TDateTime Creation, TDateTime LastAccess, TDateTime LastWrite);
 
 // Reads the three times of an existing file that can be opened for writing.

@@ -9,6 +9,7 @@
 #include "platform/file.h"
 #include "platform/os.h"
 #include "platform/progassoc.h"
+#include "platform/securerandom.h"
 #include "platform/sysinfo.h"
 
 namespace ZYL_filesys {
@@ -17,7 +18,10 @@ namespace {
 namespace platform = zyl::platform;
 
 constexpr int kLastDrive = 25;
-constexpr char16_t kProbeName[] = u"$%$QX%$.$$$";
+// Names tried for the probe file before the directory counts as read-only;
+// a clash of two 64-bit random names is next to impossible, so more than
+// one attempt only guards against a name planted by guessing.
+constexpr int kProbeTries = 4;
 constexpr char16_t kPathDelimiter = platform::kOsFamily == platform::OsFamily::Windows ? u'\\' : u'/';
 
 String with_trailing_delimiter(const String& Dir) {
@@ -25,12 +29,25 @@ String with_trailing_delimiter(const String& Dir) {
   return Dir + kPathDelimiter;
 }
 
-// Creates and removes the probe file in Dir: 0 when both work, 1 when it
+// A probe name nobody can predict, so nobody can plant a link under it.
+String probe_name() {
+  char name[32];
+  std::snprintf(name, sizeof name, ".zyl-probe-%016llx.tmp",
+                static_cast<unsigned long long>(platform::secure_random64()));
+  return zyl::from_ascii(name);
+}
+
+// Creates and removes a probe file in Dir: 0 when both work, 1 when it
 // cannot be created, 2 when it was created but could not be closed or removed.
+// The probe is created exclusively (never an existing entry, never through a
+// link), so whatever else the directory holds is left untouched.
 int probe_writable(const String& Dir, int& Error) {
-  const String probe = with_trailing_delimiter(Dir) + kProbeName;
-  platform::FileHandle f =
-      platform::open_file(probe, platform::FileAccess::Write, platform::FileDisposition::CreateAlways, 0, Error);
+  String probe;
+  platform::FileHandle f;
+  for (int attempt = 0; attempt < kProbeTries && !f.valid(); ++attempt) {
+    probe = with_trailing_delimiter(Dir) + probe_name();
+    f = platform::open_file(probe, platform::FileAccess::Write, platform::FileDisposition::CreateNew, 0, Error);
+  }
   if (!f.valid()) return 1;
   Error = f.close();
   if (Error != 0) return 2;

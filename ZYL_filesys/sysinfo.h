@@ -40,10 +40,13 @@ ZYL_API bool GetMemoryStatus(std::int64_t& Total, std::int64_t& Available);
 // Free bytes on a drive (0 = A: ... 25 = Z:), or -1 when it cannot be asked.
 ZYL_API double DiskFreeExtended(std::uint8_t Drive);
 
-// True when the file "$%$QX%$.$$$" cannot be created in Dir (a separator is
-// added when missing; an empty Dir means the current directory). When it can,
-// it is deleted again and the result is false; raises zyl::EInOutError when
-// the probe file was created but cannot be closed or deleted.
+// True when a new probe file cannot be created in Dir (a separator is added
+// when missing; an empty Dir means the current directory). The probe gets a
+// fresh, unpredictable name and is created exclusively, never through a
+// link, so no existing entry of Dir is opened, truncated or removed. When it
+// can be created, it is deleted again and the result is false; raises
+// zyl::EInOutError when the probe file was created but cannot be closed or
+// deleted.
 ZYL_API bool DirIsReadOnly(const String& Dir);
 
 // The same probe in the root of a drive; any failure gives true, never raises.

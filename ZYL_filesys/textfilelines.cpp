@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <limits>
 #include <new>
 #include <stdexcept>
@@ -193,9 +194,42 @@ TStrArray ReadLastNLinesOfTextFile(zyl::TextFile& F, std::int32_t N, std::int32_
   return result;
 }
 
+// The last N lines of a file read once from start to end, for files whose
+// reported size says nothing of what they hold (/proc/version and the like
+// report 0), so they can be neither measured nor read from the end.
+TStrArray last_lines_of_stream(detail::InputFile& File, std::int32_t N, std::int32_t& LineCount) {
+  std::deque<std::string> kept;  // the last N lines read, line ends included
+  std::string line;
+  std::int64_t lines = 0;
+  const auto keep = [&] {
+    ++lines;
+    if (N <= 0) return;
+    if (kept.size() == static_cast<std::size_t>(N)) kept.pop_front();
+    kept.push_back(std::move(line));
+    line.clear();
+  };
+  std::vector<char> block(detail::LineChunks::kBlockSize);
+  for (std::size_t n; (n = File.read(block.data(), block.size())) > 0;) {
+    std::string_view rest(block.data(), n);
+    for (std::size_t lf; (lf = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(lf + 1)) {
+      line.append(rest.substr(0, lf + 1));
+      keep();
+    }
+    line.append(rest);
+  }
+  if (!line.empty()) keep();
+  LineCount = saturated(lines);
+  if (N <= 0) return TStrArray();
+  TStrArray result = empty_lines(N);
+  std::size_t slot = static_cast<std::size_t>(N) - kept.size();
+  for (const std::string& l : kept) result[slot++] = zyl::from_utf8(detail::strip_line_end(l));
+  return result;
+}
+
 TStrArray ReadLastNLinesOfTextFile(const String& FileName, std::int32_t N, std::int32_t& LineCount) {
   LineCount = 0;
   detail::InputFile file(FileName);
+  if (file.size() == 0) return last_lines_of_stream(file, N, LineCount);
   LineCounter counter;
   std::vector<char> block(detail::LineChunks::kBlockSize);
   for (std::size_t n; (n = file.read(block.data(), block.size())) > 0;) counter.add(block.data(), n);

@@ -26,6 +26,14 @@ enum class CopyFailure : std::uint8_t { None, Read, Write };
 ZYL_API std::int64_t copy_file_data(const FileHandle& Source, const FileHandle& Dest, std::int64_t Count,
                                     std::vector<std::byte>& Buffer, CopyFailure& Failure, int& Error);
 
+// Creates Name as a new file for a copy of Source: exclusively (never an
+// existing entry, never through a link). POSIX: with Source's permission
+// bits less the umask, so a copy never grants more than its source (as cp
+// does; set-user-ID and the like are not carried); an invalid Source gives
+// what an ordinary create gives. Windows: an ordinary new file that denies
+// others write access. Invalid handle and Error on failure.
+ZYL_API FileHandle create_copy_file(const String& Name, const FileHandle& Source, int& Error);
+
 // Gives Dest the last-write time of Source. False and Error on failure.
 ZYL_API bool copy_last_write_time(const FileHandle& Source, const FileHandle& Dest, int& Error);
 

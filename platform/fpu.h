@@ -53,4 +53,20 @@ class ZYL_API ExtendedPrecisionScope {
   bool FChanged = false;
 };
 
+// Holds Value at this point of the program: what computes it is done before,
+// what uses it after. Put around the work of a scope, since an optimiser
+// may otherwise move floating-point arithmetic, which touches no memory,
+// across the control-word changes (clang does).
+//   ExtendedPrecisionScope extended;
+//   long double x = In;  pin_fpu_value(x);  // read after the precision is set
+//   long double r = x / 3;  pin_fpu_value(r);  // computed before it is restored
+template <class T>
+inline void pin_fpu_value(T& Value) noexcept {
+#if defined(__i386__) || defined(__x86_64__)
+  __asm__ volatile("" : "+m"(Value));
+#else
+  (void)Value;
+#endif
+}
+
 }  // namespace zyl::platform

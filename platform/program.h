@@ -35,6 +35,12 @@ ZYL_API std::vector<std::string> program_arguments(int argc, char** argv);
 // wide argument and becomes that wide name again.
 [[nodiscard]] ZYL_API String argument_file_name(const std::string& Argument);
 
+// The inverse: the bytes a program prints for a file name, so that the
+// printed name, given back as an argument, names the same file (POSIX: the
+// name's own bytes; Windows: its UTF-8).
+//   file_name_text(argument_file_name("n\xE9.txt")) == "n\xE9.txt"
+[[nodiscard]] ZYL_API std::string file_name_text(const String& Name);
+
 // The files a FILE argument names. Windows shells hand wildcards to the
 // program, so there "*" and "?" in the argument's last part are expanded to
 // the matching files (not directories) in name order, each with the

@@ -69,7 +69,7 @@ void produce_into(const FileHandle& File, const SaveProducer& Produce, bool Star
 
 // A device or pipe takes the bytes as they come.
 bool write_stream(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
-  FileHandle f = open_file(Target.Path, FileAccess::Write, FileDisposition::OpenExisting, 0, Error);
+  FileHandle f = detail::open_save_target(Target, FileAccess::Write, 0, Error);
   if (!f.valid()) return false;
   produce_into(f, Produce, false);
   Error = f.close();
@@ -82,7 +82,7 @@ bool write_stream(const SaveTarget& Target, const SaveProducer& Produce, int& Er
 bool rewrite_in_place(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
   std::string bytes;
   Produce([&bytes](std::string_view Block) { bytes.append(Block); });
-  FileHandle f = open_file(Target.Path, FileAccess::ReadWrite, FileDisposition::OpenExisting, 0, Error);
+  FileHandle f = detail::open_save_target(Target, FileAccess::ReadWrite, 0, Error);
   if (!f.valid()) return false;
   std::string old;
   const bool have_old = read_all(f, old);
@@ -117,7 +117,7 @@ class TemporaryFile {
 
 // The temporary file is complete and on the disk before it takes the
 // target's place; on any failure it is removed and the target is untouched.
-bool replace_through_temporary(const SaveTarget& Target, const SaveProducer& Produce, int& Error) {
+bool replace_through_temporary(SaveTarget& Target, const SaveProducer& Produce, int& Error) {
   TemporaryFile temp;
   FileHandle f = detail::create_temporary_beside(Target, temp.name(), Error);
   if (!f.valid()) {
@@ -144,7 +144,12 @@ void save_file_by_blocks(const String& Name, const SaveProducer& Produce) {
       case SaveRoute::Stream: ok = write_stream(target, Produce, error); break;
       case SaveRoute::InPlace: ok = rewrite_in_place(target, Produce, error); break;
       case SaveRoute::Create:
-      case SaveRoute::Replace: ok = replace_through_temporary(target, Produce, error); break;
+      case SaveRoute::Replace:
+        ok = replace_through_temporary(target, Produce, error);
+        // The target's attributes could not be carried over; nothing was
+        // produced yet.
+        if (!ok && target.Route == SaveRoute::InPlace) ok = rewrite_in_place(target, Produce, error);
+        break;
     }
   } catch (const SinkFailure& f) {
     error = f.Error;

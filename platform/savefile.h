@@ -5,15 +5,24 @@
 //    under a name nobody can predict), are flushed to the disk, and the
 //    temporary file then replaces the target in one step, so a failure or a
 //    power cut never leaves a half-written or empty file in place of a good one;
-//  - the saved file keeps what the target had: its permission bits, its owner
-//    and group where the process may set them (POSIX), its attributes and
-//    security (Windows); a new file gets what an ordinary create gives;
+//  - the saved file keeps what the target had: its permission bits, its
+//    extended attributes and ACLs, its owner and group where the process may
+//    set them (POSIX), its attributes and security (Windows); a new file gets
+//    what an ordinary create gives;
 //  - symbolic links are followed and the file they end at is saved, so the
-//    links stay links;
-//  - a file with several hard links keeps them: it is rewritten through
-//    itself once the new contents are complete in memory. That one path is
-//    not atomic, since replacing the file would detach the other names; if
-//    writing fails part way, the old contents are written back;
+//    links stay links; but on POSIX a link in a sticky, world-writable
+//    directory (such as /tmp) is followed only when it belongs to the caller
+//    or to the directory's owner, as the kernel does, and a link that leads
+//    nowhere is refused;
+//  - a file that cannot be replaced without losing something is rewritten
+//    through itself once the new contents are complete in memory: one with
+//    several hard links (replacing it would detach the other names), one in
+//    a directory the caller cannot write (no temporary file can be made
+//    beside it), another user's file in a sticky directory (the caller may
+//    write it but not replace it), one whose extended attributes or ACLs (POSIX) cannot be
+//    given to a new file (it would grant other access). That path is not
+//    atomic, since the file itself is overwritten; if writing fails part
+//    way, the old contents are written back;
 //  - devices and pipes are written to as they are, never replaced;
 //  - what an ordinary open for writing refuses is refused, with nothing
 //    changed: a read-only file (POSIX: no owner write bit, or no write access;

@@ -17,8 +17,10 @@ namespace zyl::platform::detail {
 enum class SaveRoute : std::uint8_t {
   Create,   // nothing there yet: a temporary file becomes the new file
   Replace,  // a regular file: a temporary file takes its place in one step
-  InPlace,  // a regular file with several hard links: rewritten through itself,
-            // because replacing it would detach the other names
+  InPlace,  // a regular file that cannot be replaced without losing something:
+            // rewritten through itself (several hard links, which replacing
+            // would detach; a directory where no file can be created beside
+            // it; extended attributes or ACLs a new file cannot be given)
   Stream,   // a device or pipe: written to as it is, never replaced
 };
 
@@ -31,15 +33,25 @@ struct SaveTarget {
 // route. Refuses (false, Error set, nothing touched) what an ordinary open
 // for writing would refuse: a read-only file (POSIX: no owner write bit, or
 // no write access for this process; Windows: the read-only attribute), a
-// directory, a loop of links.
+// directory, a loop of links; and, on POSIX, a link that leads nowhere and a
+// link in a sticky, world-writable directory that belongs neither to the
+// caller nor to the directory's owner (the kernel's own rule for such links).
 bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error);
+
+// Opens the existing file Target names (SaveRoute::Stream or InPlace) for
+// Access, never through a link that appeared there after the name was
+// resolved. ShareMode as for open_file. Invalid handle and Error on failure.
+FileHandle open_save_target(const SaveTarget& Target, FileAccess Access, std::uint16_t ShareMode, int& Error);
 
 // Creates a new, empty file exclusively (never an existing one) in Target's
 // directory, under a name that cannot be predicted from outside. For
-// SaveRoute::Replace it already carries the target's permission bits and,
-// where the process may set them, its owner and group; for Create it gets
-// what an ordinary create gives. Invalid handle and Error on failure.
-FileHandle create_temporary_beside(const SaveTarget& Target, String& TempName, int& Error);
+// SaveRoute::Replace it already carries the target's permission bits, its
+// extended attributes (POSIX ACLs among them) and, where the process may set
+// them, its owner and group; for Create it gets what an ordinary create
+// gives. Invalid handle and Error on failure; when the target's attributes
+// cannot be carried over, Target.Route becomes SaveRoute::InPlace, so that
+// the caller writes through the target instead of widening its access.
+FileHandle create_temporary_beside(SaveTarget& Target, String& TempName, int& Error);
 
 // Asks the OS to start writing Length bytes of File from Offset to the
 // storage device now, without waiting for it: a large save then overlaps

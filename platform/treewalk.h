@@ -162,6 +162,10 @@ class ZYL_API WalkDir {
 // True when Error is the refusal of WalkDir::open or enter to follow a link.
 [[nodiscard]] ZYL_API bool is_link_error(int Error) noexcept;
 
+// True when Error says that a name names nothing (any more): the entry or a
+// directory on its way is missing.
+[[nodiscard]] ZYL_API bool is_missing_error(int Error) noexcept;
+
 namespace detail {
 
 // Test seam: called with the path of each entry just before a walk enters,

@@ -41,7 +41,7 @@ FileHandle open_file(const String& Name, FileAccess Access, FileDisposition Disp
     case FileAccess::ReadWrite: flags |= O_RDWR; break;
   }
   if (Disposition == FileDisposition::CreateAlways) flags |= O_CREAT | O_TRUNC;
-  if (Disposition == FileDisposition::CreateNew) flags |= O_CREAT | O_EXCL;
+  if (Disposition == FileDisposition::CreateNew) flags |= O_CREAT | O_EXCL | O_NOFOLLOW;
   std::string path;
   if (!to_os_name(Name, path, Error)) return FileHandle();
   int fd;

@@ -1,11 +1,15 @@
 // Library: zyl / Package: platform / Module: filecopy (POSIX backend)
 #include "platform/filecopy.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
+
+#include "platform/posix/osname.h"
 
 namespace zyl::platform {
 namespace {
@@ -40,6 +44,22 @@ std::int64_t kernel_copy(const FileHandle& Source, const FileHandle& Dest, std::
 }
 
 }  // namespace detail
+
+FileHandle create_copy_file(const String& Name, const FileHandle& Source, int& Error) {
+  std::string path;
+  if (!posix::to_os_name(Name, path, Error)) return FileHandle();
+  struct stat st;
+  const mode_t mode = Source.valid() && ::fstat(fd_of(Source), &st) == 0 ? st.st_mode & 0777 : 0666;
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    Error = errno;
+    return FileHandle();
+  }
+  return FileHandle(fd);
+}
 
 bool copy_last_write_time(const FileHandle& Source, const FileHandle& Dest, int& Error) {
   struct stat st;

@@ -1,5 +1,6 @@
 // Library: zyl / Package: platform / Module: filename (POSIX backend)
 #include "platform/filename.h"
+#include "platform/posix/osname.h"
 
 #include <unistd.h>
 
@@ -28,7 +29,7 @@ String ExpandFileName(const String& Name) {
   if (Name.front() != u'/') {
     const std::string cwd = current_directory();
     if (cwd.empty()) return Name;
-    full = from_utf8(cwd) + u"/";
+    full = platform::posix::from_os_name(cwd) + u"/";
   }
   full += Name;
   // Resolve "." and ".." segments; ".." at the root stays at the root.

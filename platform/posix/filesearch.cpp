@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/posix/attributes.h"
+#include "platform/posix/osname.h"
 
 namespace zyl {
 namespace platform {
@@ -29,7 +30,7 @@ bool has_wildcard(std::u16string_view Mask) { return Mask.find_first_of(u"*?") !
 }  // namespace
 
 struct FindState {
-  std::string Dir;    // the directory part, "/" included, as UTF-8 (empty: current directory)
+  std::string Dir;    // the directory part, "/" included, as the OS's bytes (empty: current directory)
   String Mask;
   std::int32_t Filter = 0;
   std::string Exact;  // the exact name already reported (skipped when listing)
@@ -41,7 +42,7 @@ namespace {
 
 // Fills F from entry Name when it matches and passes the filter.
 bool take_entry(FindState& S, const std::string& Name, TSearchRec& F) {
-  const String name = from_utf8(Name);
+  const String name = posix::from_os_name(Name);
   if (!matches_file_mask(name, S.Mask)) return false;
   std::int32_t attr = 0;
   std::int64_t size = 0;
@@ -80,7 +81,8 @@ bool stored_entry_name(const String& Path, String& Name) {
   const String last = slash == String::npos ? Path : Path.substr(slash + 1);
   if (has_wildcard(last)) return false;
   struct stat st;
-  if (::lstat(to_utf8(Path).c_str(), &st) != 0) return false;
+  std::string path;
+  if (!posix::to_os_name(Path, path) || ::lstat(path.c_str(), &st) != 0) return false;
   Name = last;
   return true;
 }
@@ -97,14 +99,15 @@ int FindFirst(const String& Path, std::int32_t Attr, TSearchRec& F) {
   if (Path.find(u'\0') != String::npos) return EINVAL;
   const std::size_t slash = Path.rfind(u'/');
   auto state = std::make_unique<platform::FindState>();
-  state->Dir = slash == String::npos ? std::string() : to_utf8(Path.substr(0, slash + 1));
+  if (slash != String::npos) platform::posix::to_os_name(std::u16string_view(Path).substr(0, slash + 1), state->Dir);
   state->Mask = slash == String::npos ? Path : Path.substr(slash + 1);
   state->Filter = Attr;
   if (state->Mask.empty()) return ENOENT;
   F.FState = std::move(state);
   platform::FindState& s = *F.FState;
   if (!platform::has_wildcard(s.Mask)) {
-    const std::string exact = to_utf8(s.Mask);
+    std::string exact;
+    platform::posix::to_os_name(s.Mask, exact);
     if (platform::take_entry(s, exact, F)) {
       s.Exact = exact;
       return 0;

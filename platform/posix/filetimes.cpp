@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/file.h"
+#include "platform/posix/osname.h"
 
 namespace zyl::platform {
 namespace {
@@ -34,11 +35,9 @@ timespec to_timespec(std::uint64_t FileTime) {
 // or inaccessible file fails. Read-only means no owner write bit, for root
 // too; O_NONBLOCK keeps a pipe without a reader from blocking the call.
 FileHandle open_for_times(const String& Name, int& Error) {
-  if (Name.find(u'\0') != String::npos) {
-    Error = EINVAL;
-    return FileHandle();
-  }
-  const int fd = ::open(to_utf8(Name).c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  std::string path;
+  if (!posix::to_os_name(Name, path, Error)) return FileHandle();
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     Error = errno;
     return FileHandle();

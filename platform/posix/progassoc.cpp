@@ -1,12 +1,14 @@
 // Library: zyl / Package: platform / Module: progassoc (POSIX backend)
 #include "platform/progassoc.h"
 
+#include <dirent.h>
 #include <strings.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <algorithm>
 #include <vector>
 
 namespace zyl::platform {
@@ -118,12 +120,55 @@ std::string default_command(const std::string& MimeType) {
   return std::string();
 }
 
+// The desktop-file ids in Dir/applications, sorted by name.
+std::vector<std::string> desktop_ids(const std::string& Dir) {
+  std::vector<std::string> ids;
+  if (DIR* d = ::opendir((Dir + "/applications").c_str())) {
+    while (const dirent* e = ::readdir(d)) {
+      const std::string name = e->d_name;
+      if (name.size() > 8 && name.compare(name.size() - 8, 8, ".desktop") == 0) ids.push_back(name);
+    }
+    ::closedir(d);
+  }
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
+bool lists_type(const std::string& Types, const std::string& MimeType) {
+  const std::vector<std::string> types = split(Types, ';');
+  return std::find(types.begin(), types.end(), MimeType) != types.end();
+}
+
+// With no default named, the applications that declare the type, as the
+// desktop's own tools find them: in each data directory in precedence
+// order, those its mimeinfo.cache lists, then its desktop files by name
+// (the cache may be missing or stale).
+std::string declared_command(const std::string& MimeType) {
+  for (const std::string& dir : data_dirs()) {
+    for (const std::string& id : split(ini_value(dir + "/applications/mimeinfo.cache", "MIME Cache", MimeType), ';')) {
+      const std::string exec = exec_line(id);
+      if (!exec.empty()) return exec;
+    }
+    for (const std::string& id : desktop_ids(dir)) {
+      const std::string file = dir + "/applications/" + id;
+      if (!lists_type(ini_value(file, "Desktop Entry", "MimeType"), MimeType)) continue;
+      if (ini_value(file, "Desktop Entry", "Hidden") == "true") continue;
+      const std::string exec = ini_value(file, "Desktop Entry", "Exec");
+      if (!exec.empty()) return exec;
+    }
+  }
+  return std::string();
+}
+
 }  // namespace
 
 String program_association(const String& Extension) {
   if (Extension.empty() || Extension.find_first_of(u"/:*\0", 0, 4) != String::npos) return String();
   const std::string mime = mime_type_of(to_utf8(Extension));
-  return mime.empty() ? String() : from_utf8(default_command(mime));
+  if (mime.empty()) return String();
+  std::string command = default_command(mime);
+  if (command.empty()) command = declared_command(mime);
+  return from_utf8(command);
 }
 
 }  // namespace zyl::platform

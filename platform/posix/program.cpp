@@ -11,6 +11,11 @@ std::vector<std::string> program_arguments(int argc, char** argv) {
 
 String argument_file_name(const std::string& Argument) { return posix::from_os_name(Argument); }
 
+std::string file_name_text(const String& Name) {
+  std::string bytes;
+  return posix::to_os_name(Name, bytes) ? bytes : to_utf8(Name);
+}
+
 std::vector<std::string> expand_file_argument(const std::string& Argument) { return {Argument}; }
 
 void set_binary_stdio() {}

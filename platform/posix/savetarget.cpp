@@ -3,12 +3,14 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <string>
 
+#include "platform/posix/osname.h"
 #include "platform/securerandom.h"
 
 namespace zyl::platform::detail {
@@ -18,15 +20,12 @@ namespace {
 constexpr int kMaxLinkHops = 40;
 constexpr int kMaxNameTries = 16;
 
-// The OS form of a name; false for a name the OS would read differently
-// (an embedded NUL would cut it short and name another file).
+using posix::from_os_name;
+
+// The OS form of a name, byte for byte; false for a name the OS would read
+// differently (an embedded NUL would cut it short and name another file).
 bool native_name(const String& Name, std::string& Native, int& Error) {
-  if (Name.find(u'\0') != String::npos) {
-    Error = EINVAL;
-    return false;
-  }
-  Native = to_utf8(Name);
-  return true;
+  return posix::to_os_name(Name, Native, Error);
 }
 
 std::string directory_of(const std::string& Path) {
@@ -51,6 +50,76 @@ bool read_link(const std::string& Link, std::string& Next, int& Error) {
     text.resize(text.size() * 2);
   }
   Next = text.front() == '/' ? text : directory_of(Link) + "/" + text;
+  return true;
+}
+
+// The kernel's rule for links in a sticky, world-writable directory (such as
+// /tmp), where anyone may plant one: such a link is followed only when it
+// belongs to the caller or to the directory's owner. Reading links here
+// bypasses the kernel's own check, so it is made here too.
+bool may_follow_link(const std::string& Link, const struct stat& LinkSt, int& Error) {
+  struct stat dir;
+  if (::stat(directory_of(Link).c_str(), &dir) != 0) {
+    Error = errno;
+    return false;
+  }
+  const bool shared = (dir.st_mode & S_ISVTX) != 0 && (dir.st_mode & S_IWOTH) != 0;
+  if (!shared || LinkSt.st_uid == ::geteuid() || LinkSt.st_uid == dir.st_uid) return true;
+  Error = EACCES;
+  return false;
+}
+
+// Whether the file at Path (status St) can be replaced by renaming a new
+// file over it: the directory must let the caller create files, and a sticky
+// one (such as /tmp) lets only the file's or the directory's owner (or root)
+// replace an entry.
+bool replaceable(const std::string& Path, const struct stat& St) {
+  const std::string dir = directory_of(Path);
+  struct stat dir_st;
+  if (::faccessat(AT_FDCWD, dir.c_str(), W_OK | X_OK, AT_EACCESS) != 0 || ::stat(dir.c_str(), &dir_st) != 0)
+    return false;
+  const uid_t me = ::geteuid();
+  return (dir_st.st_mode & S_ISVTX) == 0 || me == 0 || St.st_uid == me || dir_st.st_uid == me;
+}
+
+// The names of Path's extended attributes (which carry POSIX ACLs, file
+// capabilities and security labels); false when they cannot be listed.
+bool list_attributes(const std::string& Path, std::string& Names) {
+  for (;;) {
+    const ssize_t size = ::llistxattr(Path.c_str(), nullptr, 0);
+    if (size < 0) return errno == ENOTSUP;  // none can exist there
+    Names.resize(static_cast<std::size_t>(size));
+    const ssize_t got = size == 0 ? 0 : ::llistxattr(Path.c_str(), Names.data(), Names.size());
+    if (got >= 0) {
+      Names.resize(static_cast<std::size_t>(got));
+      return true;
+    }
+    if (errno != ERANGE) return false;  // grew in between: ask again
+  }
+}
+
+// Gives Fd every extended attribute of Path. False when one of them cannot be
+// read or set (a file system without them, an attribute only a privileged
+// process may set): the copy would then grant other access than the original.
+bool copy_extended_attributes(const std::string& Path, int Fd) {
+  std::string names;
+  if (!list_attributes(Path, names)) return false;
+  std::string value;
+  for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+    const char* name = names.c_str() + at;
+    for (;;) {
+      const ssize_t size = ::lgetxattr(Path.c_str(), name, nullptr, 0);
+      if (size < 0) return false;
+      value.resize(static_cast<std::size_t>(size));
+      const ssize_t got = size == 0 ? 0 : ::lgetxattr(Path.c_str(), name, value.data(), value.size());
+      if (got >= 0) {
+        value.resize(static_cast<std::size_t>(got));
+        break;
+      }
+      if (errno != ERANGE) return false;
+    }
+    if (::fsetxattr(Fd, name, value.data(), value.size(), 0) != 0) return false;
+  }
   return true;
 }
 
@@ -90,8 +159,13 @@ bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error) {
         Error = errno;
         return false;
       }
-      // A new file, or the missing end of a link: created there.
-      Target = {from_utf8(path), SaveRoute::Create};
+      // A new file. A link that leads nowhere is never written through: the
+      // file it would create is one its planter chose (as cp refuses too).
+      if (hops > 0) {
+        Error = ENOENT;
+        return false;
+      }
+      Target = {from_os_name(path), SaveRoute::Create};
       return true;
     }
     if (S_ISLNK(st.st_mode)) {
@@ -100,13 +174,7 @@ bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error) {
         return false;
       }
       std::string next;
-      if (!read_link(path, next, Error)) return false;
-      // The library names files by String; a link text that does not survive
-      // the trip through it would lead the save to another file.
-      if (to_utf8(from_utf8(next)) != next) {
-        Error = EILSEQ;
-        return false;
-      }
+      if (!may_follow_link(path, st, Error) || !read_link(path, next, Error)) return false;
       path = std::move(next);
       continue;
     }
@@ -115,15 +183,33 @@ bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error) {
       return false;
     }
     if (!is_writable_regular_or_stream(path, st, Error)) return false;
-    const SaveRoute route = !S_ISREG(st.st_mode) ? SaveRoute::Stream
-                            : st.st_nlink > 1    ? SaveRoute::InPlace
-                                                 : SaveRoute::Replace;
-    Target = {from_utf8(path), route};
+    // A file with other names, or one that cannot be replaced where it is,
+    // is written through itself.
+    const SaveRoute route = !S_ISREG(st.st_mode)                          ? SaveRoute::Stream
+                            : st.st_nlink > 1 || !replaceable(path, st) ? SaveRoute::InPlace
+                                                                          : SaveRoute::Replace;
+    Target = {from_os_name(path), route};
     return true;
   }
 }
 
-FileHandle create_temporary_beside(const SaveTarget& Target, String& TempName, int& Error) {
+FileHandle open_save_target(const SaveTarget& Target, FileAccess Access, std::uint16_t, int& Error) {
+  std::string path;
+  if (!native_name(Target.Path, path, Error)) return FileHandle();
+  // The path was resolved to its end: a link there now was put there since.
+  const int flags = (Access == FileAccess::Write ? O_WRONLY : O_RDWR) | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    Error = errno;
+    return FileHandle();
+  }
+  return FileHandle(fd);
+}
+
+FileHandle create_temporary_beside(SaveTarget& Target, String& TempName, int& Error) {
   std::string path;
   if (!native_name(Target.Path, path, Error)) return FileHandle();
   struct stat target_st{};
@@ -148,12 +234,20 @@ FileHandle create_temporary_beside(const SaveTarget& Target, String& TempName, i
       return FileHandle();
     }
     FileHandle file(fd);
-    TempName = from_utf8(temp);
+    TempName = from_os_name(temp);
     if (keep_identity) {
       // Owner first: changing it clears set-user-ID bits that chmod then restores.
       copy_owner(fd, target_st);
-      if (::fchmod(fd, target_st.st_mode & 07777) != 0) {
-        Error = errno;
+      const bool mode_kept = ::fchmod(fd, target_st.st_mode & 07777) == 0;
+      if (!mode_kept) Error = errno;
+      // Without the target's ACLs and other attributes the new file would
+      // grant other access than the old one: it is then written through.
+      const bool attributes_kept = mode_kept && copy_extended_attributes(path, fd);
+      if (!attributes_kept) {
+        if (mode_kept) {
+          Target.Route = SaveRoute::InPlace;
+          Error = ENOTSUP;
+        }
         file.close();
         ::unlink(temp.c_str());
         return FileHandle();

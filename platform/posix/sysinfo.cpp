@@ -1,5 +1,6 @@
 // Library: zyl / Package: platform / Module: sysinfo (POSIX backend)
 #include "platform/sysinfo.h"
+#include "platform/posix/osname.h"
 
 #include <ifaddrs.h>
 #include <net/if.h>
@@ -151,9 +152,9 @@ int drive_type(int Drive) { return Drive == kDriveC ? 3 : 1; }
 String drive_root(int Drive) { return Drive == kDriveC ? String(u"/") : String(); }
 
 bool disk_free_bytes(const String& Directory, std::uint64_t& Free) {
-  if (Directory.find(u'\0') != String::npos) return false;
+  std::string path;
   struct statvfs fs;
-  if (::statvfs(to_utf8(Directory).c_str(), &fs) != 0) return false;
+  if (!posix::to_os_name(Directory, path) || ::statvfs(path.c_str(), &fs) != 0) return false;
   Free = static_cast<std::uint64_t>(fs.f_frsize) * fs.f_bavail;
   return true;
 }
@@ -172,7 +173,7 @@ String temp_directory() {
   const char* tmpdir = std::getenv("TMPDIR");
   std::string dir = tmpdir != nullptr && *tmpdir != '\0' && is_directory(tmpdir) ? tmpdir : "/tmp";
   if (dir.back() != '/') dir += '/';
-  return from_utf8(dir);
+  return posix::from_os_name(dir);
 }
 
 }  // namespace zyl::platform

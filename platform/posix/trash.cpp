@@ -79,9 +79,36 @@ bool make_dirs(const std::string& Path, int& Error) {
   return true;
 }
 
-// The trash for a file on a file system other than the home one: the
-// administrator's $topdir/.Trash/$uid when $topdir/.Trash is a sticky
-// directory and not a link, else $topdir/.Trash-$uid.
+// A directory only the caller controls: a real directory (not a link),
+// owned by the caller, and with Private, of mode 0700. Anything else may
+// belong to another user, who could then read or remove what is trashed.
+bool owned_directory(const std::string& Path, bool Private, int& Error) {
+  struct stat st;
+  if (::lstat(Path.c_str(), &st) != 0) {
+    Error = errno;
+    return false;
+  }
+  if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (Private && (st.st_mode & 07777) != 0700)) {
+    Error = EACCES;
+    return false;
+  }
+  return true;
+}
+
+// Path as a directory of the caller's own, created (mode 0700) when missing.
+bool own_directory(const std::string& Path, bool Private, int& Error) {
+  if (::mkdir(Path.c_str(), 0700) != 0 && errno != EEXIST) {
+    Error = errno;
+    return false;
+  }
+  return owned_directory(Path, Private, Error);
+}
+
+// The trash for a file on a file system other than the home one, checked
+// as the trash specification asks: the administrator's $topdir/.Trash/$uid
+// when $topdir/.Trash is a sticky directory and not a link, and the $uid
+// directory is the caller's own (not a link, mode 0700); else
+// $topdir/.Trash-$uid under the same conditions. Empty when neither is.
 std::string top_trash(const std::string& Top, int& Error) {
   const std::string root = Top == "/" ? std::string() : Top;
   const std::string uid = std::to_string(::getuid());
@@ -89,10 +116,10 @@ std::string top_trash(const std::string& Top, int& Error) {
   const std::string admin = root + "/.Trash";
   if (::lstat(admin.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX) != 0) {
     const std::string mine = admin + "/" + uid;
-    if (make_dirs(mine, Error)) return mine;
+    if (own_directory(mine, true, Error)) return mine;
   }
   const std::string own = root + "/.Trash-" + uid;
-  return make_dirs(own, Error) ? own : std::string();
+  return own_directory(own, true, Error) ? own : std::string();
 }
 
 std::string url_escape(const std::string& Bytes) {
@@ -191,13 +218,24 @@ bool move_to_trash(const String& Name, int& Error) {
   }
   std::string trash = home_trash();
   std::string recorded = path;  // the Path= of the info file
-  if (trash.empty() || device_of(trash) != st.st_dev) {
+  const bool in_home = !trash.empty() && device_of(trash) == st.st_dev;
+  if (!in_home) {
     const std::string top = top_dir(path, st.st_dev);
     trash = top_trash(top, Error);
     if (trash.empty()) return false;
     recorded = path.substr(top == "/" ? 1 : top.size() + 1);
   }
-  if (!make_dirs(trash + "/files", Error) || !make_dirs(trash + "/info", Error)) return false;
+  // The home trash may be reached through a link of the user's own, but
+  // must be the caller's; its parts, like a top trash's, must be too.
+  if (in_home) {
+    if (!make_dirs(trash, Error)) return false;
+    struct stat home;
+    if (::stat(trash.c_str(), &home) != 0 || home.st_uid != ::getuid()) {
+      Error = EACCES;
+      return false;
+    }
+  }
+  if (!own_directory(trash + "/files", false, Error) || !own_directory(trash + "/info", false, Error)) return false;
   const std::string info =
       "[Trash Info]\nPath=" + url_escape(recorded) + "\nDeletionDate=" + deletion_date() + "\n";
   std::string entry;

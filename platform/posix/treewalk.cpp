@@ -362,4 +362,6 @@ bool WalkDir::remove_self(int& Error) {
 
 bool is_link_error(int Error) noexcept { return Error == ELOOP; }
 
+bool is_missing_error(int Error) noexcept { return Error == ENOENT || Error == ENOTDIR; }
+
 }  // namespace zyl::platform

@@ -63,11 +63,37 @@ bool differ_in_case_only(const std::wstring& A, const std::wstring& B) {
              CSTR_EQUAL;
 }
 
+// The identity of the file Path names, matched by exact spelling (a
+// case-sensitive directory may hold names that differ only in case).
+bool exact_identity(const std::wstring& Path, BY_HANDLE_FILE_INFORMATION& Info) {
+  const win::ScopedFileHandle h(::CreateFileW(Path.c_str(), FILE_READ_ATTRIBUTES,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                              OPEN_EXISTING,
+                                              FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT |
+                                                  FILE_FLAG_POSIX_SEMANTICS,
+                                              nullptr));
+  return h.valid() && ::GetFileInformationByHandle(h.get(), &Info);
+}
+
+// True when To names an existing file other than From.
+bool names_another_file(const std::wstring& From, const std::wstring& To) {
+  BY_HANDLE_FILE_INFORMATION from, to;
+  if (!exact_identity(To, to) || !exact_identity(From, from)) return false;
+  return from.dwVolumeSerialNumber != to.dwVolumeSerialNumber || from.nFileIndexHigh != to.nFileIndexHigh ||
+         from.nFileIndexLow != to.nFileIndexLow;
+}
+
 // Changes the case of a file's name. Some Windows implementations report a
 // single in-place rename as done and keep the old spelling, so the file
 // moves to a temporary name beside it and from there to the new spelling; if
-// that second step fails, it moves back, so the file is never lost.
+// that second step fails, it moves back, so the file is never lost. A new
+// spelling that is another file (a case-sensitive directory) is refused
+// before anything moves: the way back could then be taken too.
 bool rename_case(const std::wstring& From, const std::wstring& To, int& Error) {
+  if (names_another_file(From, To)) {
+    Error = ERROR_ALREADY_EXISTS;
+    return false;
+  }
   std::wstring temp;
   for (unsigned attempt = 0;; ++attempt) {
     temp = From + L".~case" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(attempt);

@@ -4,6 +4,7 @@
 // with large blocks does the work.
 #include "platform/filecopy.h"
 
+#include "platform/filestream.h"
 #include "platform/win32/win.h"
 
 namespace zyl::platform {
@@ -23,6 +24,10 @@ std::int64_t kernel_copy(const FileHandle&, const FileHandle&, std::int64_t, boo
 }
 
 }  // namespace detail
+
+FileHandle create_copy_file(const String& Name, const FileHandle&, int& Error) {
+  return open_file(Name, FileAccess::Write, FileDisposition::CreateNew, fmShareDenyWrite, Error);
+}
 
 bool copy_last_write_time(const FileHandle& Source, const FileHandle& Dest, int& Error) {
   FILETIME written;

@@ -25,6 +25,8 @@ std::vector<std::string> program_arguments(int argc, char** argv) {
 
 String argument_file_name(const std::string& Argument) { return from_utf8(Argument); }
 
+std::string file_name_text(const String& Name) { return to_utf8(Name); }
+
 std::vector<std::string> expand_file_argument(const std::string& Argument) {
   const std::size_t last_part = Argument.find_last_of("\\/:");
   const std::size_t name_start = last_part == std::string::npos ? 0 : last_part + 1;

@@ -86,7 +86,11 @@ bool resolve_save_target(const String& Name, SaveTarget& Target, int& Error) {
   return true;
 }
 
-FileHandle create_temporary_beside(const SaveTarget& Target, String& TempName, int& Error) {
+FileHandle open_save_target(const SaveTarget& Target, FileAccess Access, std::uint16_t ShareMode, int& Error) {
+  return open_file(Target.Path, Access, FileDisposition::OpenExisting, ShareMode, Error);
+}
+
+FileHandle create_temporary_beside(SaveTarget& Target, String& TempName, int& Error) {
   const String dir = directory_of(Target.Path);
   for (int attempt = 0; attempt < kMaxNameTries; ++attempt) {
     char random_part[17];

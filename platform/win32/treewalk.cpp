@@ -133,16 +133,18 @@ NodeId id_of(const BY_HANDLE_FILE_INFORMATION& Info) {
   return NodeId{Info.dwVolumeSerialNumber, win::join64(Info.nFileIndexHigh, Info.nFileIndexLow)};
 }
 
-// Opens Name relative to the directory Parent, never following a link.
+// Opens Name relative to the directory Parent, never following a link;
+// CaseInsensitive false matches the exact spelling only.
 win::ScopedFileHandle open_relative(HANDLE Parent, const String& Name, ACCESS_MASK Access, ULONG Share,
-                                    ULONG Options, int& Error, ULONG Disposition = FILE_OPEN) {
+                                    ULONG Options, int& Error, ULONG Disposition = FILE_OPEN,
+                                    bool CaseInsensitive = true) {
   std::wstring name = win::widen(Name);
   UNICODE_STRING us;
   us.Buffer = name.data();
   us.Length = static_cast<USHORT>(name.size() * sizeof(wchar_t));
   us.MaximumLength = us.Length;
   OBJECT_ATTRIBUTES attributes;
-  InitializeObjectAttributes(&attributes, &us, OBJ_CASE_INSENSITIVE, Parent, nullptr);
+  InitializeObjectAttributes(&attributes, &us, CaseInsensitive ? OBJ_CASE_INSENSITIVE : 0, Parent, nullptr);
   IO_STATUS_BLOCK io{};
   HANDLE h = INVALID_HANDLE_VALUE;
   const NTSTATUS status =
@@ -389,9 +391,19 @@ bool WalkDir::rename_entry(const DirEntry& Entry, const String& NewName, int& Er
   if (!h.valid()) return false;
   const std::wstring to = win::widen(NewName);
   if (!same_path(win::widen(Entry.Name), to)) return rename_handle(h.get(), FState->Handle.get(), to, Error);
-  // A change of case. Some implementations report a single in-place rename
-  // as done and keep the old spelling, so the entry moves to a temporary
-  // name and from there to the new spelling, or back when that fails.
+  // A change of case. In a case-sensitive directory the new spelling may be
+  // another file: refused before anything moves. Some implementations
+  // report a single in-place rename as done and keep the old spelling, so
+  // the entry moves to a temporary name and from there to the new spelling,
+  // or back when that fails.
+  BY_HANDLE_FILE_INFORMATION other;
+  int ignored = 0;
+  const win::ScopedFileHandle there =
+      open_relative(FState->Handle.get(), NewName, FILE_READ_ATTRIBUTES, kShareAll, 0, ignored, FILE_OPEN, false);
+  if (there.valid() && handle_info(there.get(), other, ignored) && id_of(other) != id_of(info)) {
+    Error = ERROR_ALREADY_EXISTS;
+    return false;
+  }
   std::wstring temp;
   for (unsigned attempt = 0;; ++attempt) {
     temp = win::widen(Entry.Name) + L".~case" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
@@ -400,7 +412,6 @@ bool WalkDir::rename_entry(const DirEntry& Entry, const String& NewName, int& Er
     if ((Error != ERROR_ALREADY_EXISTS && Error != ERROR_FILE_EXISTS) || attempt == 100) return false;
   }
   if (rename_handle(h.get(), FState->Handle.get(), to, Error)) return true;
-  int ignored = 0;
   rename_handle(h.get(), FState->Handle.get(), win::widen(Entry.Name), ignored);
   return false;
 }
@@ -432,5 +443,9 @@ bool WalkDir::remove_self(int& Error) {
 }
 
 bool is_link_error(int Error) noexcept { return Error == kStoppedOnLink; }
+
+bool is_missing_error(int Error) noexcept {
+  return Error == ERROR_FILE_NOT_FOUND || Error == ERROR_PATH_NOT_FOUND || Error == ERROR_INVALID_NAME;
+}
 
 }  // namespace zyl::platform

@@ -1,6 +1,9 @@
 #include "ZYL_filesys/filedates.h"
 
 #include <chrono>
+#include <cstdint>
+#include <iterator>
+#include <limits>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -71,6 +74,72 @@ TEST_F(TempDirTest, SetAndGetFileDates) {
   ASSERT_EQ(GetFileDates(name, creation, access, write), 0);
   EXPECT_EQ(access, FileTimeToDateTime(DateTimeToFileTime(written - 1)));
   EXPECT_EQ(write, FileTimeToDateTime(DateTimeToFileTime(written)));
+}
+
+// Hosts built by some compilers leave the x87 unit at 53-bit precision; the
+// conversions are defined on extended intermediates all the same.
+TEST(FileDates, ConversionsAtAnyX87Precision) {
+  const double dates[] = {36526.123456789122, 45351.999999999, -109204.5, 2958465.99999};
+  std::uint64_t extended[std::size(dates)];
+  double back[std::size(dates)];
+  for (std::size_t i = 0; i < std::size(dates); ++i) {
+    extended[i] = value(DateTimeToFileTime(dates[i]));
+    back[i] = FileTimeToDateTime(ft(extended[i]));
+  }
+#if defined(__i386__) || defined(__x86_64__)
+  std::uint16_t saved = 0;
+  __asm__ volatile("fnstcw %0" : "=m"(saved));
+  const std::uint16_t double_precision = static_cast<std::uint16_t>((saved & ~0x0300u) | 0x0200u);
+  __asm__ volatile("fldcw %0" : : "m"(double_precision));
+  std::uint64_t at_53[std::size(dates)];
+  double back_53[std::size(dates)];
+  for (std::size_t i = 0; i < std::size(dates); ++i) {
+    at_53[i] = value(DateTimeToFileTime(dates[i]));
+    back_53[i] = FileTimeToDateTime(ft(at_53[i]));
+  }
+  std::uint16_t after = 0;
+  __asm__ volatile("fnstcw %0" : "=m"(after));
+  __asm__ volatile("fldcw %0" : : "m"(saved));
+  EXPECT_EQ(after, double_precision) << "the caller's control word is restored";
+  for (std::size_t i = 0; i < std::size(dates); ++i) {
+    SCOPED_TRACE(dates[i]);
+    EXPECT_EQ(at_53[i], extended[i]);
+    EXPECT_EQ(back_53[i], back[i]);
+  }
+#else
+  GTEST_SKIP() << "no x87 unit";
+#endif
+}
+
+// Dates a file time cannot hold are refused, not clamped to the values that
+// mean "leave that time"; nothing changes.
+TEST_F(TempDirTest, SetFileDatesRefusesDatesOutsideTheFileTimeRange) {
+  const String name = tmp.file("dated.txt");
+  zyl::test::write_file_bytes(tmp.path() / "dated.txt", "x");
+  ASSERT_EQ(SetFileDates(name, 0.0, 0.0, 40000.5), 0);
+  const struct {
+    const char* label;
+    double date;
+    int expected;
+  } cases[] = {
+      {"before 1601", -109206.0, -1},
+      {"1601-01-01 00:00 itself (the file time 0)", -109205.0, -1},
+      {"an hour into 1601", -109205.0 + 1.0 / 24, 0},
+      {"beyond the last file time", 1e300, -1},
+      {"NaN", std::numeric_limits<double>::quiet_NaN(), -1},
+      {"beyond the last file time by a day", FileTimeToDateTime(ft(0x7FFFFFFFFFFFFFFFULL)) + 1, -1},
+      {"the year 2100", 73051.5, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(SetFileDates(name, 0.0, 0.0, c.date), c.expected);
+    TDateTime cr, a, w;
+    ASSERT_EQ(GetFileDates(name, cr, a, w), 0);
+    if (c.expected != 0) {
+      EXPECT_NEAR(w, 40000.5, 1e-6) << "left as it was";
+    }
+    EXPECT_EQ(SetFileDates(name, 0.0, 0.0, 40000.5), 0);
+  }
 }
 
 TEST_F(TempDirTest, FileDatesOfFilesThatCannotBeOpenedForWriting) {

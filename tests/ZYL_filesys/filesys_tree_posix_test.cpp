@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -308,6 +309,61 @@ TEST_F(TrashTest, FilesOnAnotherFileSystemGoToItsTopDirectoryTrash) {
   EXPECT_EQ(moved, 1);
   EXPECT_EQ(content, "elsewhere");
   EXPECT_EQ(info.count("Path") ? info.at("Path") : "", unique + "/" + name) << "relative to the top directory";
+}
+
+// A trash another user controls (the folder, or one of its parts, owned by
+// that user or reached through a link) receives nothing: the file stays.
+TEST_F(TrashTest, TrashFoldersOfOtherUsersAreRefused) {
+  const bool root = ::geteuid() == 0;
+  struct Case {
+    const char* label;
+    bool needs_root;
+    std::function<void(const fs::path& Data, const fs::path& Elsewhere)> plant;
+    bool accepted;
+  };
+  const auto give_away = [](const fs::path& P) { ASSERT_EQ(::chown(P.c_str(), 65534, 65534), 0); };
+  const Case cases[] = {
+      {"the trash is a link to the caller's own folder", false,
+       [](const fs::path& Data, const fs::path& Elsewhere) {
+         fs::create_directories(Elsewhere);
+         fs::create_symlink(Elsewhere, Data / "Trash");
+       },
+       true},
+      {"the trash is a link to another user's folder", true,
+       [&](const fs::path& Data, const fs::path& Elsewhere) {
+         fs::create_directories(Elsewhere);
+         give_away(Elsewhere);
+         fs::create_symlink(Elsewhere, Data / "Trash");
+       },
+       false},
+      {"files/ is a link", false,
+       [](const fs::path& Data, const fs::path& Elsewhere) {
+         fs::create_directories(Data / "Trash");
+         fs::create_directories(Elsewhere);
+         fs::create_symlink(Elsewhere, Data / "Trash" / "files");
+       },
+       false},
+      {"info/ belongs to another user", true,
+       [&](const fs::path& Data, const fs::path&) {
+         fs::create_directories(Data / "Trash" / "info");
+         give_away(Data / "Trash" / "info");
+       },
+       false},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    if (c.needs_root && !root) continue;
+    SCOPED_TRACE(c.label);
+    const fs::path data = tmp.path() / ("data" + std::to_string(n)), elsewhere = tmp.path() / ("other" + std::to_string(n));
+    const fs::path file = tmp.path() / ("x" + std::to_string(n++) + ".txt");
+    fs::create_directories(data);
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    c.plant(data, elsewhere);
+    write_file_bytes(file, "x");
+    EXPECT_EQ(MoveToRecycleBin(lib_path(file)), c.accepted ? 1 : 0);
+    EXPECT_EQ(fs::exists(file), !c.accepted) << "a file not trashed stays in place";
+  }
+  if (!root) GTEST_SKIP() << "cases with another owner need root (run as root in CI)";
 }
 
 TEST_F(TrashTest, AFileThatCannotGoStaysUncounted) {

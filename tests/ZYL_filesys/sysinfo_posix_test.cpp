@@ -134,5 +134,42 @@ TEST_F(TempDirTest, ProgramAssociationFromTheMimeDatabase) {
   EXPECT_EQ(GetProgAssoc(u"../x"), u"");
 }
 
+// With no default named in any mimeapps.list, the applications that declare
+// the type: those the cache lists first, then the desktop files by name,
+// each data directory in precedence order.
+TEST_F(TempDirTest, ProgramAssociationFallsBackToTheApplicationsDeclaringTheType) {
+  const fs::path home = tmp.path() / "home", shared = tmp.path() / "shared";
+  for (const fs::path& d : {home, shared}) fs::create_directories(d / "applications");
+  fs::create_directories(home / "mime");
+  std::ofstream(home / "mime" / "globs2") << "50:text/x-cached:*.zylcached\n"
+                                          << "50:text/x-declared:*.zyldeclared\n"
+                                          << "50:text/x-shared:*.zylshared\n"
+                                          << "50:text/x-nobody:*.zylnobody\n";
+  const auto desktop = [](const fs::path& File, const std::string& Exec, const std::string& Types,
+                          const std::string& Extra = "") {
+    std::ofstream(File) << "[Desktop Entry]\nExec=" << Exec << "\nMimeType=" << Types << "\n" << Extra;
+  };
+  desktop(home / "applications" / "a-first.desktop", "first %f", "text/x-cached;text/x-declared;");
+  desktop(home / "applications" / "b-cached.desktop", "cached %f", "text/x-cached;");
+  desktop(home / "applications" / "0-hidden.desktop", "hidden %f", "text/x-declared;", "Hidden=true\n");
+  desktop(shared / "applications" / "shared.desktop", "shared %f", "text/x-shared;text/x-declared;");
+  std::ofstream(home / "applications" / "mimeinfo.cache") << "[MIME Cache]\ntext/x-cached=gone.desktop;b-cached.desktop;\n";
+  const ScopedEnv data_home("XDG_DATA_HOME", home.string());
+  const ScopedEnv data_dirs("XDG_DATA_DIRS", shared.string());
+  const ScopedEnv config_home("XDG_CONFIG_HOME", (tmp.path() / "none").string());
+  const ScopedEnv config_dirs("XDG_CONFIG_DIRS", (tmp.path() / "none").string());
+  const struct {
+    const char16_t* ext;
+    const char16_t* command;
+    const char* label;
+  } cases[] = {
+      {u"zylcached", u"cached %f", "the cache's first installed application comes before the desktop files"},
+      {u"zyldeclared", u"first %f", "desktop files by name in the first data directory; a hidden one is skipped"},
+      {u"zylshared", u"shared %f", "a later data directory"},
+      {u"zylnobody", u"", "no application declares the type"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(GetProgAssoc(c.ext), c.command) << c.label;
+}
+
 }  // namespace
 }  // namespace ZYL_filesys

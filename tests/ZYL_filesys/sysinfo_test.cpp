@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -81,6 +83,31 @@ TEST_F(TempDirTest, DirIsReadOnlyProbesAndCleansUp) {
   EXPECT_TRUE(DirIsReadOnly(tmp.file("missing")));
   if constexpr (!kWindows) {
     EXPECT_TRUE(DirIsReadOnly(u"/proc")) << "a read-only file system";
+  }
+}
+
+// Whatever a directory already holds under the old fixed probe name (a
+// user's file; a link planted by another user) is neither opened, truncated,
+// followed nor removed by the probe.
+TEST_F(TempDirTest, DirIsReadOnlyNeverTouchesExistingEntries) {
+  const char* const kFixedName = "$%$QX%$.$$$";
+  const fs::path victim = tmp.path() / "victim";
+  zyl::test::write_file_bytes(victim, "precious");
+  for (const bool planted_link : {false, true}) {
+    if (kWindows && planted_link) continue;
+    SCOPED_TRACE(planted_link ? "a link planted under the fixed name" : "a user file under the fixed name");
+    const fs::path dir = tmp.path() / (planted_link ? "link" : "file");
+    fs::create_directory(dir);
+    if (planted_link)
+      fs::create_symlink(victim, dir / kFixedName);
+    else
+      zyl::test::write_file_bytes(dir / kFixedName, "user data");
+    EXPECT_FALSE(DirIsReadOnly(zyl::from_utf8(dir.string())));
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
+    EXPECT_EQ(names, std::set<std::string>{kFixedName}) << "nothing added or removed";
+    EXPECT_EQ(zyl::test::read_file_bytes(dir / kFixedName), planted_link ? "precious" : "user data");
+    EXPECT_EQ(zyl::test::read_file_bytes(victim), "precious");
   }
 }
 

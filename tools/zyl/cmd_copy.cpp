@@ -9,11 +9,12 @@
 #include "platform/console.h"
 #include "progressbar.h"
 #include "zyl.h"
+#include "platform/program.h"
 
 namespace zyl_tool {
 namespace {
 
-std::string u8(const zyl::String& s) { return zyl::to_utf8(s); }
+std::string u8(const zyl::String& s) { return zyl::platform::file_name_text(s); }
 
 // Dir with a delimiter at its end ("\\" or "/" already there counts).
 zyl::String with_delimiter(const zyl::String& Dir) {
@@ -35,8 +36,8 @@ class InterruptAbortsCopy {
 void two_paths(Args& args, zyl::String& Source, zyl::String& Dest) {
   const auto rest = args.positional();
   if (rest.size() != 2) throw UsageError("SRC and DST are needed");
-  Source = zyl::from_utf8(rest[0]);
-  Dest = zyl::from_utf8(rest[1]);
+  Source = zyl::platform::argument_file_name(rest[0]);
+  Dest = zyl::platform::argument_file_name(rest[1]);
 }
 
 int interrupted(const std::string& what) {

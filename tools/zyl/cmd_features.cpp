@@ -11,6 +11,7 @@
 #include "io.h"
 #include "privatetempdir.h"
 #include "zyl.h"
+#include "platform/program.h"
 
 namespace zyl_tool {
 namespace {
@@ -93,7 +94,7 @@ int run_features(Args& args) {
   const auto files = args.positional();
   if (files.size() != 1) throw UsageError("one FILE");
   zyl::TFeatureMatrix m(nullptr);
-  const std::int32_t r = m.Load(zyl::from_utf8(files[0]));
+  const std::int32_t r = m.Load(zyl::platform::argument_file_name(files[0]));
   if (r == -1) throw std::runtime_error("cannot open " + files[0] + ": no such file");
   if (r == -2) throw std::runtime_error(files[0] + " is not a feature matrix");
   if (r != 0) throw std::runtime_error(files[0] + " is not a valid feature matrix (reading failed)");

@@ -9,6 +9,7 @@
 #include "command.h"
 #include "io.h"
 #include "zyl.h"
+#include "platform/program.h"
 
 namespace zyl_tool {
 namespace {
@@ -42,7 +43,7 @@ int run_tail(Args& args) {
   const bool with_count = args.option("-n", count_text);
   const auto files = args.positional();
   if (files.size() != 1) throw UsageError("exactly one FILE is needed");
-  const zyl::String name = zyl::from_utf8(files[0]);
+  const zyl::String name = zyl::platform::argument_file_name(files[0]);
   const std::int32_t wanted = with_count ? parse_count(count_text) : 10;
   const std::int32_t n = std::min(wanted, zyl::CountLinesInTextFile(name, nullptr));
   std::int32_t lines = 0;
@@ -58,8 +59,8 @@ int run_tail(Args& args) {
 int run_crlf(Args& args) {
   const auto files = args.positional();
   if (files.empty() || files.size() > 2) throw UsageError("IN and an optional OUT are needed");
-  const zyl::String in = zyl::from_utf8(files[0]);
-  zyl::EnsureCRLFInFile(in, files.size() == 2 ? zyl::from_utf8(files[1]) : in);
+  const zyl::String in = zyl::platform::argument_file_name(files[0]);
+  zyl::EnsureCRLFInFile(in, files.size() == 2 ? zyl::platform::argument_file_name(files[1]) : in);
   return 0;
 }
 
@@ -67,7 +68,7 @@ int run_texttype(Args& args) {
   const auto files = args.positional();
   if (files.empty()) throw UsageError("a FILE is needed");
   std::string out;
-  for (const std::string& f : files) out += f + ": " + type_name(zyl::CheckTextFileType(zyl::from_utf8(f))) + "\n";
+  for (const std::string& f : files) out += f + ": " + type_name(zyl::CheckTextFileType(zyl::platform::argument_file_name(f))) + "\n";
   write_stdout(out);
   return 0;
 }

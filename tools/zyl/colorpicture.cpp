@@ -1,5 +1,6 @@
 // Pictures of colours for the zyl tool: gradient strips and swatch sheets.
 #include "colorpicture.h"
+#include "platform/program.h"
 
 #include <cstdio>
 
@@ -45,7 +46,7 @@ PngImage swatch_sheet(std::span<const zyl::TColor> Colors, std::uint32_t PerRow)
 }
 
 void save_picture(const std::string& FileName, const PngImage& Image) {
-  zyl::platform::save_png(zyl::from_utf8(FileName), Image);
+  zyl::platform::save_png(zyl::platform::argument_file_name(FileName), Image);
   std::fprintf(stderr, "%u x %u pixels written to %s\n", Image.Width, Image.Height, FileName.c_str());
 }
 

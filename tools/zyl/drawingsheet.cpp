@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "platform/textrender.h"
+#include "platform/program.h"
 
 namespace zyl_tool {
 namespace {
@@ -119,7 +120,7 @@ std::unique_ptr<zyl::TBitmap> frames_sheet(std::span<const zyl::TFrameStyle> Sty
 }
 
 void save_bitmap(const std::string& FileName, const zyl::TBitmap& Bitmap) {
-  Bitmap.SaveToFile(zyl::from_utf8(FileName));
+  Bitmap.SaveToFile(zyl::platform::argument_file_name(FileName));
   std::fprintf(stderr, "%d x %d pixels written to %s\n", Bitmap.Width(), Bitmap.Height(), FileName.c_str());
 }
 

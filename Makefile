@@ -10,7 +10,7 @@ WIN32 := $(BUILD)/win32
 BENCH := $(BUILD)/bench
 DEMO_PREFIX := $(BUILD)/demo-install
 
-.PHONY: all deps build build-demo check-sources test test-demo-same test-native test-asan test-win32 deps-win32 build-win32 demo demo-win32 install bench fuzz clean
+.PHONY: all deps build build-demo check-sources test test-demo-same test-native test-asan test-win32 deps-win32 build-win32 demo demo-win32 install bench fuzz fuzz-long clean
 
 all: build
 
@@ -134,3 +134,11 @@ fuzz:
 	@scripts/install-deps.sh native fuzz
 	CXX=clang++ cmake -S fuzz -B $(BUILD)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD)/fuzz -j $(JOBS)
+
+# Long runs: every fuzz target for MINUTES minutes in turn, starting from its
+# corpus (fuzz/corpus/<name>/), with memory limits that follow the input size;
+# what reached new code is merged back into the corpus, findings are left in
+# $(BUILD)/fuzz/findings/ (scripts/fuzz-long.sh).
+MINUTES ?= 10
+fuzz-long: fuzz
+	scripts/fuzz-long.sh $(BUILD)/fuzz $$(( $(MINUTES) * 60 ))

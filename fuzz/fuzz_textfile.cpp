@@ -1,7 +1,5 @@
 // The open text file's readers over arbitrary bytes: lines, characters,
 // integers and the tag reader, each stopping at the end of the file.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,27 +9,20 @@
 #include "ZYL_streams/ZYL_streams.h"
 #include "platform/exceptions.h"
 #include "platform/textfile.h"
-
-namespace {
-
-const std::string& scratch() {
-  static const std::string name = "/tmp/zyl-fuzz-textfile-" + std::to_string(::getpid()) + ".txt";
-  return name;
-}
-
-}  // namespace
+#include "scratch_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   if (Size == 0) return 0;
-  std::FILE* f = std::fopen(scratch().c_str(), "wb");
+  const std::string name = scratch_file("textfile.txt");
+  std::FILE* f = std::fopen(name.c_str(), "wb");
   if (f == nullptr) return 0;
   std::fwrite(Data + 1, 1, Size - 1, f);
   std::fclose(f);
 
   zyl::TextFile t, u;  // u reads the same lines into one reused string
-  t.Assign(zyl::from_utf8(scratch()));
+  t.Assign(zyl::from_utf8(name));
   t.Reset();
-  u.Assign(zyl::from_utf8(scratch()));
+  u.Assign(zyl::from_utf8(name));
   u.Reset();
   zyl::String reused;
   std::size_t steps = 0;

@@ -1,20 +1,14 @@
 // CheckTextFileType on random bytes: the file's first bytes decide exactly
 // as the byte-order-mark rules say.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "ZYL_filesys/textfiletype.h"
+#include "scratch_file.h"
 
 namespace {
-
-const std::string& scratch() {
-  static const std::string name = "/tmp/zyl-fuzz-texttype-" + std::to_string(::getpid()) + ".txt";
-  return name;
-}
 
 ZYL_filesys::TTextfileType model(const std::uint8_t* d, std::size_t n) {
   using T = ZYL_filesys::TTextfileType;
@@ -31,10 +25,11 @@ ZYL_filesys::TTextfileType model(const std::uint8_t* d, std::size_t n) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-  std::FILE* f = std::fopen(scratch().c_str(), "wb");
+  const std::string name = scratch_file("texttype.txt");
+  std::FILE* f = std::fopen(name.c_str(), "wb");
   if (f == nullptr) return 0;
   std::fwrite(Data, 1, Size, f);
   std::fclose(f);
-  if (ZYL_filesys::CheckTextFileType(zyl::from_utf8(scratch())) != model(Data, Size)) std::abort();
+  if (ZYL_filesys::CheckTextFileType(zyl::from_utf8(name)) != model(Data, Size)) std::abort();
   return 0;
 }

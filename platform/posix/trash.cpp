@@ -104,8 +104,8 @@ bool own_directory(const std::string& Path, bool Private, int& Error) {
   return owned_directory(Path, Private, Error);
 }
 
-// The trash for a file on a file system other than the home one, checked
-// as the trash specification asks: the administrator's $topdir/.Trash/$uid
+// The trash for a file on a file system other than the home one, taken only
+// where no other user can reach into it: the administrator's $topdir/.Trash/$uid
 // when $topdir/.Trash is a sticky directory and not a link, and the $uid
 // directory is the caller's own (not a link, mode 0700); else
 // $topdir/.Trash-$uid under the same conditions. Empty when neither is.
